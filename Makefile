@@ -1,0 +1,55 @@
+# Everyday commands. Each one first installs whatever Debian packages it lacks.
+FUZZ_SECONDS ?= 60
+
+.PHONY: all deps build run test screenshot bench sanitize-test fuzz lint format format-check package clean
+
+all: build
+
+deps:
+	@bash scripts/install-deps.sh base
+
+build: deps
+	@cmake --preset default >/dev/null
+	@cmake --build --preset default
+
+run: build
+	@bash scripts/run-window.sh
+
+test: build
+	@ctest --preset default
+
+screenshot: build
+	@QT_QPA_PLATFORM=offscreen build/bin/shrink2d-screenshot build/screenshots
+
+bench: build
+	@bash bench/run.sh
+
+sanitize-test:
+	@bash scripts/install-deps.sh base
+	@cmake --preset sanitize >/dev/null
+	@cmake --build --preset sanitize
+	@ctest --preset sanitize
+
+fuzz:
+	@bash scripts/install-deps.sh base fuzz
+	@cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz
+	@bash fuzz/run.sh $(FUZZ_SECONDS)
+
+lint:
+	@bash scripts/install-deps.sh base lint
+	@bash scripts/lint.sh
+
+format-check:
+	@bash scripts/install-deps.sh lint
+	@bash scripts/lint.sh --format-only
+
+format:
+	@bash scripts/install-deps.sh lint
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+package: build
+	@cd build && cpack -G DEB
+
+clean:
+	@rm -rf build build-sanitize build-fuzz

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Installs the Debian packages a group of make targets needs, and nothing when all are present.
+#   scripts/install-deps.sh [base|fuzz|lint]...   (default: base)
+set -euo pipefail
+
+base=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
+      libbenchmark-dev libcli11-dev nlohmann-json3-dev
+      fonts-arphic-ukai fonts-arphic-uming fonts-wqy-microhei fonts-liberation2 xvfb xauth)
+fuzz=(clang libclang-rt-14-dev)
+lint=(clang-format clang-tidy)
+
+groups=("$@")
+[ ${#groups[@]} -gt 0 ] || groups=(base)
+wanted=()
+for group in "${groups[@]}"; do
+    case "$group" in
+        base) wanted+=("${base[@]}") ;;
+        fuzz) wanted+=("${fuzz[@]}") ;;
+        lint) wanted+=("${lint[@]}") ;;
+        *) echo "install-deps: unknown group '$group' (base, fuzz, lint)" >&2; exit 2 ;;
+    esac
+done
+
+missing=()
+for package in "${wanted[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    [ "$status" = "install ok installed" ] || missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing missing Debian packages: ${missing[*]}"
+if [ "$(id -u)" -eq 0 ]; then
+    as_root=()
+elif command -v sudo >/dev/null 2>&1; then
+    as_root=(sudo)
+else
+    echo "install-deps: not root and no sudo; install as root: apt-get install ${missing[*]}" >&2
+    exit 1
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${as_root[@]}" apt-get update -qq
+"${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

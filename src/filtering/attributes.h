@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace shrink2d {
+
+// Everything the conditions test about one list element. The first position is the element's
+// first character and the second position its last, so "7" reads as 77 and "123" as 13.
+struct CandidateAttributes {
+    std::string firstChar;
+    std::string secondChar;
+    double sum = 0;         // 0 to 18
+    int sumTail = 0;        // 0 to 9
+    std::int16_t span = 0;  // 0 to 9
+    int roadFirst = 0;      // 0, 1 or 2
+    int roadSecond = 0;
+    std::string parityFirst;  // "偶" or "奇"
+    std::string paritySecond;
+    std::string sizeFirst; // "大" (5 to 9) or "小" (0 to 4)
+    std::string sizeSecond;
+    std::string parityPattern;     // parityFirst + paritySecond, e.g. "偶奇"
+    std::string sizePattern;       // sizeFirst + sizeSecond, e.g. "小大"
+    std::string paritySizePattern; // parityFirst + sizeSecond, e.g. "偶大"
+    std::string sizeParityPattern; // sizeFirst + paritySecond, e.g. "小奇"
+    std::string roadPattern;       // two road digits, e.g. "02"
+
+    bool operator==(const CandidateAttributes&) const = default;
+};
+
+enum class Position { First, Second };
+
+// An element end that is not one of the characters 0 to 9 has no parity and no size.
+struct ConversionFailure {
+    Position position;
+    bool operator==(const ConversionFailure&) const = default;
+};
+
+using AttributesResult = std::variant<CandidateAttributes, ConversionFailure>;
+
+// The number that text spells with its leading ASCII digits ("18" is 18, "01" is 1); 0 when it
+// starts with anything else or is empty. Never fails.
+long lenientValue(std::string_view text);
+
+// 0 for 0 3 6 9, 1 for 1 4 7, 2 for 2 5 8.
+inline int roadOf(int digit) { return digit % 3; }
+
+// The attributes of one element, or the position (first before second) whose character is not a
+// decimal digit; an empty element fails at its first position.
+AttributesResult computeAttributes(std::string_view element);
+
+} // namespace shrink2d

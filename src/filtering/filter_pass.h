@@ -1,0 +1,46 @@
+#pragma once
+
+#include "filtering/attributes.h"
+#include "filtering/filter_settings.h"
+#include "filtering/generation.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace shrink2d {
+
+// An element that the pass could not classify.
+struct Unreadable {
+    std::size_t position = 0; // 1-based, counted in the list as read after the banker filter
+    std::string element;
+    Position failedAt = Position::First;
+
+    bool operator==(const Unreadable&) const = default;
+};
+
+// The banker-digit filter on list text. nullopt when no banker digit is set: the text is then
+// left exactly as it is. Otherwise the elements whose first or last character is a set digit,
+// each written back whole with one blank; a non-digit end, and an empty element, count as 0.
+std::optional<std::string> bankerFilter(std::string_view listText, DigitSet banker);
+
+struct ConditionResult {
+    std::string listText; // the survivors in their old order, each followed by one blank
+    std::optional<Unreadable> unreadable; // set: the pass stopped and listText is empty
+};
+
+// The eight condition rows over every element of the list text. Stops at the first element that
+// cannot be classified, whatever conditions are set. Linear in the length of the text.
+ConditionResult applyConditions(std::string_view listText, const FilterSettings& settings);
+
+// One press of "2、过滤" on a list text, without a window.
+struct PassOutcome {
+    bool listWasEmpty = false; // the text was exactly empty: the empty-list message is due
+    std::string listText;      // what the result box holds afterwards
+    std::optional<std::string> countLine; // nullopt when the pass stopped on an unreadable element
+    std::optional<Unreadable> unreadable;
+};
+PassOutcome runFilterPass(std::string_view listText, const FilterSettings& settings);
+
+} // namespace shrink2d

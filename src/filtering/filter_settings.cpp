@@ -1,0 +1,45 @@
+#include "filtering/filter_settings.h"
+
+#include <algorithm>
+
+namespace shrink2d {
+
+bool NumericKill::rejects(long value) const
+{
+    return std::find(values.begin(), values.end(), value) != values.end();
+}
+
+PatternGroup PatternGroup::withCaptions(const std::string_view* first)
+{
+    PatternGroup group;
+    for (std::size_t k = 0; k < group.captions.size(); ++k) group.captions[k] = first[k];
+    return group;
+}
+
+bool PatternGroup::isActive() const
+{
+    return std::any_of(ticked.begin(), ticked.end(), [](bool t) { return t; });
+}
+
+bool PatternGroup::rejects(std::string_view pattern) const
+{
+    if (!isActive()) return false;
+    for (std::size_t k = 0; k < captions.size(); ++k) {
+        // Kill mode rejects through a ticked box, fix mode through an unticked one.
+        if (ticked[k] == kill && captions[k] == pattern) return true;
+    }
+    return false;
+}
+
+bool conditionsReject(const CandidateAttributes& attrs, const FilterSettings& settings)
+{
+    return settings.sums.rejects(static_cast<long>(attrs.sum)) ||
+           settings.sumTails.rejects(attrs.sumTail) || settings.spans.rejects(attrs.span) ||
+           settings.roads.rejects(lenientValue(attrs.roadPattern)) ||
+           settings.parity.rejects(attrs.parityPattern) ||
+           settings.paritySize.rejects(attrs.paritySizePattern) ||
+           settings.sizeParity.rejects(attrs.sizeParityPattern) ||
+           settings.size.rejects(attrs.sizePattern);
+}
+
+} // namespace shrink2d

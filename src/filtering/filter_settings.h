@@ -1,0 +1,65 @@
+#pragma once
+
+#include "filtering/attributes.h"
+#include "filtering/generation.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace shrink2d {
+
+// Captions of the condition boxes, by item. The pattern captions are exactly the values their
+// pattern can take; the road captions are the nine road patterns (item 6 is "21", item 7 "20").
+inline constexpr std::array<std::string_view, 9> kRoadCaptions = {"00", "01", "02", "10", "11",
+                                                                  "12", "21", "20", "22"};
+inline constexpr std::array<std::string_view, 4> kParityCaptions = {"偶偶", "偶奇", "奇奇",
+                                                                    "奇偶"};
+inline constexpr std::array<std::string_view, 8> kParitySizeCaptions = {
+    "偶大", "偶小", "奇大", "奇小", "大偶", "小偶", "大奇", "小奇"};
+inline constexpr std::array<std::string_view, 4> kSizeCaptions = {"大大", "小小", "大小", "小大"};
+inline constexpr std::array<std::string_view, 2> kModeCaptions = {"定", "杀"};
+
+// A kill row (sums, sum tails, spans, roads): the values of the ticked boxes' captions.
+struct NumericKill {
+    std::vector<long> values;
+
+    bool rejects(long value) const;
+    bool operator==(const NumericKill&) const = default;
+};
+
+// Four pattern boxes under one fix/kill pair. Kill drops an element whose pattern is the caption
+// of a ticked box; fix drops one whose pattern is the caption of an unticked box. A group with
+// nothing ticked has no effect in either mode.
+struct PatternGroup {
+    std::array<std::string, 4> captions;
+    std::array<bool, 4> ticked{};
+    bool kill = false;
+
+    static PatternGroup withCaptions(const std::string_view* first);
+    bool isActive() const;
+    bool rejects(std::string_view pattern) const;
+    bool operator==(const PatternGroup&) const = default;
+};
+
+// Everything a filter pass needs from the condition pages, read once per pass.
+struct FilterSettings {
+    DigitSet banker;
+    NumericKill sums;     // 杀和值
+    NumericKill sumTails; // 杀合值
+    NumericKill spans;    // 杀跨度
+    NumericKill roads;    // 杀012路, compared with the road pattern read as a number
+    PatternGroup parity = PatternGroup::withCaptions(kParityCaptions.data());
+    PatternGroup paritySize = PatternGroup::withCaptions(kParitySizeCaptions.data());
+    PatternGroup sizeParity = PatternGroup::withCaptions(kParitySizeCaptions.data() + 4);
+    PatternGroup size = PatternGroup::withCaptions(kSizeCaptions.data());
+
+    bool operator==(const FilterSettings&) const = default;
+};
+
+// True when one of the eight condition rows rejects an element with these attributes. The banker
+// digits are not a condition row: they act before, on the list text.
+bool conditionsReject(const CandidateAttributes& attrs, const FilterSettings& settings);
+
+} // namespace shrink2d
