@@ -12,12 +12,12 @@ namespace shrink2d {
 struct CandidateAttributes {
     std::string firstChar;
     std::string secondChar;
-    double sum = 0;         // 0 to 18
-    int sumTail = 0;        // 0 to 9
-    std::int16_t span = 0;  // 0 to 9
-    int roadFirst = 0;      // 0, 1 or 2
+    double sum = 0;        // 0 to 18
+    int sumTail = 0;       // 0 to 9
+    std::int16_t span = 0; // 0 to 9
+    int roadFirst = 0;     // 0, 1 or 2
     int roadSecond = 0;
-    std::string parityFirst;  // "偶" or "奇"
+    std::string parityFirst; // "偶" or "奇"
     std::string paritySecond;
     std::string sizeFirst; // "大" (5 to 9) or "小" (0 to 4)
     std::string sizeSecond;

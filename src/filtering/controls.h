@@ -51,8 +51,7 @@ public:
     explicit ControlArray(std::vector<Item*> items) : m_items(std::move(items)) {}
 
     // A view of an array of a derived control type as an array of the interface.
-    template <typename Derived>
-    explicit ControlArray(const ControlArray<Derived>& other)
+    template <typename Derived> explicit ControlArray(const ControlArray<Derived>& other)
     {
         m_items.reserve(other.Count());
         for (int k = 0; k < other.Count(); ++k) m_items.push_back(&other(k));
@@ -71,16 +70,16 @@ private:
 struct FormControls {
     TextBoxControl* Text3 = nullptr;
     TextBoxControl* Text1 = nullptr;
-    ControlArray<CheckBoxControl> chk100;  // first-position digits
-    ControlArray<CheckBoxControl> chk10;   // second-position digits
-    ControlArray<CheckBoxControl> Checkhe; // sums
-    ControlArray<CheckBoxControl> Check18; // sum tails
-    ControlArray<CheckBoxControl> Check19; // spans
-    ControlArray<CheckBoxControl> Check32; // 012 roads
-    ControlArray<CheckBoxControl> Check26; // banker digits
-    ControlArray<CheckBoxControl> Check27; // parity patterns
-    ControlArray<CheckBoxControl> Check28; // parity-size and size-parity patterns
-    ControlArray<CheckBoxControl> Check29; // size patterns
+    ControlArray<CheckBoxControl> chk100;      // first-position digits
+    ControlArray<CheckBoxControl> chk10;       // second-position digits
+    ControlArray<CheckBoxControl> Checkhe;     // sums
+    ControlArray<CheckBoxControl> Check18;     // sum tails
+    ControlArray<CheckBoxControl> Check19;     // spans
+    ControlArray<CheckBoxControl> Check32;     // 012 roads
+    ControlArray<CheckBoxControl> Check26;     // banker digits
+    ControlArray<CheckBoxControl> Check27;     // parity patterns
+    ControlArray<CheckBoxControl> Check28;     // parity-size and size-parity patterns
+    ControlArray<CheckBoxControl> Check29;     // size patterns
     ControlArray<OptionButtonControl> Option1; // fix/kill for Check27
     ControlArray<OptionButtonControl> Option3; // fix/kill for Check28
     ControlArray<OptionButtonControl> Option4; // fix/kill for Check29

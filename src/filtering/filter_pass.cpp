@@ -21,8 +21,10 @@ std::array<bool, 100> survivorTable(const FilterSettings& settings)
     for (int number = 0; number < 100; ++number) {
         const char text[2] = {static_cast<char>('0' + number / 10),
                               static_cast<char>('0' + number % 10)};
-        const auto& attrs = std::get<CandidateAttributes>(computeAttributes({text, 2}));
-        survives[static_cast<std::size_t>(number)] = !conditionsReject(attrs, settings);
+        // Held by name: std::get on the returned temporary would leave a dangling reference.
+        const AttributesResult attrs = computeAttributes({text, 2});
+        survives[static_cast<std::size_t>(number)] =
+            !conditionsReject(std::get<CandidateAttributes>(attrs), settings);
     }
     return survives;
 }

@@ -14,8 +14,7 @@ namespace shrink2d {
 // pattern can take; the road captions are the nine road patterns (item 6 is "21", item 7 "20").
 inline constexpr std::array<std::string_view, 9> kRoadCaptions = {"00", "01", "02", "10", "11",
                                                                   "12", "21", "20", "22"};
-inline constexpr std::array<std::string_view, 4> kParityCaptions = {"偶偶", "偶奇", "奇奇",
-                                                                    "奇偶"};
+inline constexpr std::array<std::string_view, 4> kParityCaptions = {"偶偶", "偶奇", "奇奇", "奇偶"};
 inline constexpr std::array<std::string_view, 8> kParitySizeCaptions = {
     "偶大", "偶小", "奇大", "奇小", "大偶", "小偶", "大奇", "小奇"};
 inline constexpr std::array<std::string_view, 4> kSizeCaptions = {"大大", "小小", "大小", "小大"};

@@ -8,9 +8,9 @@ std::string unreadableMessage(const Unreadable& unreadable)
 {
     // Long pasted texts are cut: the position is what finds the element.
     constexpr std::size_t shownCharacters = 24;
-    const std::string shown =
-        unreadable.element.empty() ? std::string("（空，两个空格相连）")
-                                   : "“" + visibleText(unreadable.element, shownCharacters) + "”";
+    const std::string shown = unreadable.element.empty()
+                                  ? std::string("（空，两个空格相连）")
+                                  : "“" + visibleText(unreadable.element, shownCharacters) + "”";
     return "第 " + std::to_string(unreadable.position) + " 项 " + shown +
            " 不是两位数字的号码，过滤已停止。\n\n"
            "号码列表中只能有两位数字的号码，每个号码后面跟一个空格。"

@@ -48,9 +48,8 @@ std::string_view lastCharacter(std::string_view text)
     // Walk back over at most three continuation bytes to the lead byte, then check that the
     // sequence it starts really ends at the end of the text.
     std::size_t start = text.size() - 1;
-    for (int back = 0; back < 3 && start > 0 &&
-                       isContinuation(static_cast<unsigned char>(text[start]));
-         ++back) {
+    for (int back = 0;
+         back < 3 && start > 0 && isContinuation(static_cast<unsigned char>(text[start])); ++back) {
         --start;
     }
     if (sequenceLength(text, start) == text.size() - start) return text.substr(start);

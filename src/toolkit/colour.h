@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QColor>
+#include <QPalette>
+
+#include <cstdint>
+
+namespace shrink2d::toolkit {
+
+// Colours as the window's tables give them: 0x00BBGGRR, red in the low byte. A value with the
+// top bit set names a system colour by its index in the low byte.
+using Colour = std::uint32_t;
+
+inline constexpr Colour kRed = 0x0000FF;
+inline constexpr Colour kYellow = 0x00FFFF;
+inline constexpr Colour kPaleYellow = 0x80FFFF;
+inline constexpr Colour kGreen = 0x00FF00;
+inline constexpr Colour kBlue = 0xFF0000;
+inline constexpr Colour kSilver = 0xC0C0C0;
+inline constexpr Colour kGrey = 0x808080;
+inline constexpr Colour kLightGrey = 0xE0E0E0;
+inline constexpr Colour kLightBlue = 0xFFC0C0;
+inline constexpr Colour kWindowText = 0x80000008; // system colour 8
+
+// The concrete colour; system colours are resolved from the application palette (window text
+// from its WindowText role, the rest from the closest role).
+QColor toQColor(Colour colour);
+
+} // namespace shrink2d::toolkit

@@ -1,0 +1,39 @@
+#include "toolkit/command_button.h"
+
+#include "toolkit/classic_paint.h"
+
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+
+namespace shrink2d::toolkit {
+
+CommandButton::CommandButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent)
+{
+    setAutoDefault(false);
+}
+
+void CommandButton::SetBackColor(Colour colour)
+{
+    m_backColor = colour;
+    update();
+}
+
+void CommandButton::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(this);
+    const QColor face = m_backColor ? toQColor(*m_backColor) : palette().color(QPalette::Button);
+    drawBevelFace(painter, rect(), face, isDown());
+    const int shift = isDown() ? 1 : 0;
+    painter.setPen(palette().color(QPalette::ButtonText));
+    painter.setFont(font());
+    painter.drawText(rect().translated(shift, shift), Qt::AlignCenter, text());
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect().adjusted(4, 4, -4, -4);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}
+
+} // namespace shrink2d::toolkit

@@ -1,0 +1,40 @@
+#include "toolkit/fonts.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QFontDatabase>
+#include <QStyleFactory>
+
+namespace shrink2d::toolkit {
+
+void installFontSubstitutions()
+{
+    // Each list: the closest face first, then a broad CJK face so no caption renders as boxes.
+    QFont::insertSubstitutions(QStringLiteral("隶书"),
+                               {QStringLiteral("AR PL UKai CN"), QStringLiteral("AR PL UKai TW"),
+                                QStringLiteral("WenQuanYi Micro Hei")});
+    QFont::insertSubstitutions(QStringLiteral("宋体"),
+                               {QStringLiteral("AR PL UMing CN"), QStringLiteral("AR PL UMing TW"),
+                                QStringLiteral("WenQuanYi Micro Hei")});
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"),
+                                QStringLiteral("WenQuanYi Micro Hei")});
+}
+
+void prepareApplication(QApplication& app)
+{
+    // Fusion draws every control from the palette, so the colours set on controls show as set
+    // whatever desktop theme is active.
+    app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    installFontSubstitutions();
+    // The captions are Chinese: an interface font without Simplified Chinese would leave every
+    // caption to per-glyph fallback, with Latin and Chinese in unmatched faces and widths.
+    QFont font = QApplication::font();
+    if (!QFontDatabase::writingSystems(font.family()).contains(QFontDatabase::SimplifiedChinese)) {
+        font.setFamilies({QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("AR PL UMing CN"),
+                          font.family()});
+        QApplication::setFont(font);
+    }
+}
+
+} // namespace shrink2d::toolkit

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "toolkit/colour.h"
+
+#include <QLabel>
+
+namespace shrink2d::toolkit {
+
+// A fixed text.
+class Label : public QLabel {
+public:
+    Label(const QString& caption, QWidget* parent);
+
+    Colour ForeColor() const { return m_foreColor; }
+    void SetForeColor(Colour colour);
+    void SetBackColor(Colour colour);
+
+private:
+    Colour m_foreColor = kWindowText;
+};
+
+} // namespace shrink2d::toolkit

@@ -1,0 +1,48 @@
+#include "toolkit/text_box.h"
+
+namespace shrink2d::toolkit {
+namespace {
+
+QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void setBase(QWidget& box, Colour colour)
+{
+    QPalette p = box.palette();
+    p.setColor(QPalette::Base, toQColor(colour));
+    box.setPalette(p);
+}
+
+} // namespace
+
+MultiLineTextBox::MultiLineTextBox(QWidget* parent) : QPlainTextEdit(parent)
+{
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setTabChangesFocus(false);
+}
+
+std::string MultiLineTextBox::Text() const
+{
+    // The document keeps paragraphs, not line-break characters; every paragraph break reads
+    // back as CR LF.
+    QString text = toPlainText();
+    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return text.toStdString();
+}
+
+void MultiLineTextBox::SetText(std::string_view text) { setPlainText(fromUtf8(text)); }
+
+void MultiLineTextBox::SetBackColor(Colour colour) { setBase(*this, colour); }
+
+SingleLineTextBox::SingleLineTextBox(QWidget* parent) : QLineEdit(parent) {}
+
+void SingleLineTextBox::SetText(std::string_view text) { setText(fromUtf8(text)); }
+
+void SingleLineTextBox::SetBackColor(Colour colour) { setBase(*this, colour); }
+
+} // namespace shrink2d::toolkit
