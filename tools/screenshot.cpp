@@ -6,7 +6,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QMessageBox>
 #include <QPixmap>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -23,6 +25,22 @@ bool save(shrink2d::Form1& form, const QDir& dir, const char* name)
     }
     std::printf("%s\n", qPrintable(path));
     return true;
+}
+
+// Presses button, saves the message box it opens, then closes the box.
+bool saveMessage(QAbstractButton& button, const QDir& dir, const char* name)
+{
+    bool saved = false;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) return;
+        const QString path = dir.filePath(QString::fromUtf8(name));
+        saved = box->grab().save(path);
+        if (saved) std::printf("%s\n", qPrintable(path));
+        box->accept();
+    });
+    button.click();
+    return saved;
 }
 
 } // namespace
@@ -69,5 +87,11 @@ int main(int argc, char* argv[])
     form.Option2(2).click();
     form.Command3->click();
     ok = ok && save(form, dir, "page2-after-filter.png");
+
+    form.Text3->SetText("");
+    ok = ok && saveMessage(*form.Command3, dir, "message-empty-list.png");
+    form.Check26(6).click(); // no banker digit, so the typed element reaches the conditions
+    form.Text3->SetText("12 ab\r\n34 56 ");
+    ok = ok && saveMessage(*form.Command3, dir, "message-unreadable.png");
     return ok ? EXIT_SUCCESS : EXIT_FAILURE;
 }

@@ -34,8 +34,9 @@ template <typename Visit> void forEachCandidate(std::string_view text, Visit&& v
     }
 }
 
-// The elements of the list text; views into text.
+// The elements of the list text; views into text, so the text must outlive them.
 std::vector<std::string_view> splitCandidates(std::string_view text);
+std::vector<std::string_view> splitCandidates(std::string&& text) = delete;
 
 // Number of elements by the reading rule; 0 for the empty text and for blanks alone.
 std::size_t countCandidates(std::string_view text);

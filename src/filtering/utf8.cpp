@@ -56,13 +56,6 @@ std::string_view lastCharacter(std::string_view text)
     return text.substr(text.size() - 1);
 }
 
-std::size_t characterCount(std::string_view text)
-{
-    std::size_t count = 0;
-    for (std::size_t pos = 0; pos < text.size(); pos += sequenceLength(text, pos)) ++count;
-    return count;
-}
-
 std::string visibleText(std::string_view text, std::size_t maxCharacters)
 {
     static constexpr char hex[] = "0123456789ABCDEF";

@@ -13,9 +13,6 @@ std::string_view firstCharacter(std::string_view text);
 // The bytes of the last code point, by the same rule as firstCharacter.
 std::string_view lastCharacter(std::string_view text);
 
-// Number of code points, counting each malformed byte as one.
-std::size_t characterCount(std::string_view text);
-
 // The text as a user can read it in a message: tabs and line breaks written as \t, \r and \n,
 // other control characters as \xNN, malformed bytes as U+FFFD, cut after maxCharacters
 // characters with "…" appended.

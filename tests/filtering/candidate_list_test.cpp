@@ -1,1 +1,91 @@
+#include "filtering/candidate_list.h"
+#include "filtering/generation.h"
+
+#include "test_support.h"
+
 #include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace shrink2d {
+namespace {
+
+using test::PrintTo;
+
+using test::digits;
+using test::kAllDigits;
+
+struct ReadingCase {
+    const char* name;
+    std::string text;
+    std::vector<std::string_view> elements;
+};
+
+class ReadingRule : public ::testing::TestWithParam<ReadingCase> {};
+
+// splitCandidates and countCandidates are written separately; both must follow the one rule.
+TEST_P(ReadingRule, SplitsAndCounts)
+{
+    const ReadingCase& c = GetParam();
+    EXPECT_EQ(splitCandidates(c.text), c.elements);
+    EXPECT_EQ(countCandidates(c.text), c.elements.size());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ReadingRule,
+    ::testing::Values(
+        ReadingCase{"BlanksAroundTwoNumbers", "  12 34  ", {"12", "34"}},
+        ReadingCase{"TwoBlanksEncloseAnEmptyElement", "12  34", {"12", "", "34"}},
+        ReadingCase{"ThreeBlanksEncloseTwo", "1   2 ", {"1", "", "", "2"}},
+        ReadingCase{"EmptyText", "", {}}, ReadingCase{"BlanksAlone", "    ", {}},
+        ReadingCase{"SingleNumberWithoutBlank", "05", {"05"}},
+        ReadingCase{"WrittenForm", "05 17 99 ", {"05", "17", "99"}},
+        ReadingCase{"TabsAndLineBreaksStayInside", "\t1 2\r\n3 4\n", {"\t1", "2\r\n3", "4\n"}},
+        ReadingCase{"IdeographicSpaceIsNoBlank", "1\u30002 ", {"1\u30002"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CountLine, HasSevenBlanksAsciiColonAndNoBlankBeforeTheUnit)
+{
+    EXPECT_EQ(countLine(100), "       共计:100注");
+    EXPECT_EQ(countLine(0), "       共计:0注");
+    EXPECT_EQ(countLine(12), "       共计:12注");
+    EXPECT_EQ(countLine(40000), "       共计:40000注");
+}
+
+struct GenerationCase {
+    const char* name;
+    DigitSet first;
+    DigitSet second;
+    std::string list;
+};
+
+class Generation : public ::testing::TestWithParam<GenerationCase> {};
+
+TEST_P(Generation, WritesEveryPairAscendingEachFollowedByOneBlank)
+{
+    EXPECT_EQ(generateCandidates(GetParam().first, GetParam().second), GetParam().list);
+}
+
+INSTANTIATE_TEST_SUITE_P(Selections, Generation,
+                         ::testing::Values(GenerationCase{"NoFirstDigit", {}, kAllDigits, ""},
+                                           GenerationCase{"NoSecondDigit", kAllDigits, {}, ""},
+                                           GenerationCase{"OneByOne", digits({3}), digits({7}),
+                                                          "37 "},
+                                           GenerationCase{"TickOrderDoesNotMatter", digits({9, 1}),
+                                                          digits({5, 0}), "10 15 90 95 "},
+                                           GenerationCase{"ZeroByAll", digits({0}), kAllDigits,
+                                                          "00 01 02 03 04 05 06 07 08 09 "}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Generation, AllByAllIsTheHundredNumbersInThreeHundredCharacters)
+{
+    const std::string list = generateCandidates(kAllDigits, kAllDigits);
+    EXPECT_EQ(list.size(), 300U);
+    EXPECT_EQ(list, test::hundredNumbers());
+    EXPECT_EQ(list.substr(0, 6), "00 01 ");
+    EXPECT_EQ(list.substr(294), "98 99 ");
+}
+
+} // namespace
+} // namespace shrink2d
