@@ -36,6 +36,32 @@ public:
     virtual void SetText(std::string_view text) = 0;
 };
 
+// Stands in for a text box while one handler runs: reads the box once and writes it only on
+// commit, and only when something was written. Nothing can look at the box before the handler
+// ends, so batching the writes changes nothing the user sees.
+class TextBuffer : public TextBoxControl {
+public:
+    explicit TextBuffer(TextBoxControl& box) : m_box(box), m_text(box.Text()) {}
+
+    std::string Text() const override { return m_text; }
+    void SetText(std::string_view text) override
+    {
+        m_text = text;
+        m_written = true;
+    }
+    std::string_view view() const { return m_text; }
+    void commit()
+    {
+        if (m_written) m_box.SetText(m_text);
+        m_written = false;
+    }
+
+private:
+    TextBoxControl& m_box;
+    std::string m_text;
+    bool m_written = false;
+};
+
 // A modal box with a prompt, a title, the information icon and one OK button; returns when the
 // user has closed it.
 class MessageBoxControl {

@@ -4,6 +4,7 @@
 #include "filtering/utf8.h"
 
 #include <array>
+#include <cstdint>
 
 namespace shrink2d {
 namespace {
@@ -13,20 +14,94 @@ namespace {
 // whole first or last character.
 int lenientDigit(char end) { return isAsciiDigit(end) ? end - '0' : 0; }
 
-// Every classifiable element is decided by its two end digits alone, so the eight rows are
-// evaluated once for each of the hundred pairs and each element costs a table look-up.
-std::array<bool, 100> survivorTable(const FilterSettings& settings)
+bool passesBanker(std::string_view element, DigitSet banker)
 {
-    std::array<bool, 100> survives{};
+    const int a = element.empty() ? 0 : lenientDigit(element.front());
+    const int b = element.empty() ? 0 : lenientDigit(element.back());
+    return banker.test(static_cast<std::size_t>(a)) || banker.test(static_cast<std::size_t>(b));
+}
+
+bool isClassifiable(std::string_view element)
+{
+    return !element.empty() && isAsciiDigit(element.front()) && isAsciiDigit(element.back());
+}
+
+int numberOf(char first, char second) { return (first - '0') * 10 + (second - '0'); }
+
+// Every classifiable element is decided by its two end digits alone, so the banker digits (when
+// set) and the eight rows are evaluated once for each of the hundred pairs, and each element
+// then costs a table look-up.
+std::array<std::uint8_t, 100> keepTable(const FilterSettings& settings, DigitSet banker)
+{
+    std::array<std::uint8_t, 100> keep{};
     for (int number = 0; number < 100; ++number) {
         const char text[2] = {static_cast<char>('0' + number / 10),
                               static_cast<char>('0' + number % 10)};
         // Held by name: std::get on the returned temporary would leave a dangling reference.
         const AttributesResult attrs = computeAttributes({text, 2});
-        survives[static_cast<std::size_t>(number)] =
-            !conditionsReject(std::get<CandidateAttributes>(attrs), settings);
+        const bool bankerPasses = banker.none() || passesBanker({text, 2}, banker);
+        keep[static_cast<std::size_t>(number)] =
+            bankerPasses && !conditionsReject(std::get<CandidateAttributes>(attrs), settings) ? 1
+                                                                                              : 0;
     }
-    return survives;
+    return keep;
+}
+
+// The elements that the banker digits (when any are set) and the conditions keep, each followed
+// by one blank; nullopt at the first element the banker digits let through that cannot be
+// classified. One walk, and no branch on the verdict for the usual two-digit element: it is
+// always copied and the output only moves on when it survives.
+std::optional<std::string> keepSurvivors(std::string_view text, const FilterSettings& settings,
+                                         DigitSet banker)
+{
+    const std::array<std::uint8_t, 100> keep = keepTable(settings, banker);
+    const std::string_view body = trimBlanks(text);
+    // Each element writes at most what it takes up with its blank, and the last one adds a blank.
+    std::string out(body.size() + 1, '\0');
+    std::size_t written = 0;
+    std::size_t pos = 0;
+    const std::size_t size = body.size();
+    while (pos < size) {
+        const char first = body[pos];
+        if (pos + 1 < size && isAsciiDigit(first) && isAsciiDigit(body[pos + 1]) &&
+            (pos + 2 == size || body[pos + 2] == ' ')) {
+            out[written] = first;
+            out[written + 1] = body[pos + 1];
+            out[written + 2] = ' ';
+            written += 3U * keep[static_cast<std::size_t>(numberOf(first, body[pos + 1]))];
+            pos += 3;
+            continue;
+        }
+        std::size_t end = body.find(' ', pos);
+        if (end == std::string_view::npos) end = size;
+        const std::string_view element = body.substr(pos, end - pos);
+        if (banker.none() || passesBanker(element, banker)) {
+            if (!isClassifiable(element)) return std::nullopt;
+            if (keep[static_cast<std::size_t>(numberOf(element.front(), element.back()))] != 0) {
+                element.copy(out.data() + written, element.size());
+                written += element.size();
+                out[written++] = ' ';
+            }
+        }
+        pos = end + 1;
+    }
+    out.resize(written);
+    return out;
+}
+
+// The first element of the list text that cannot be classified, with its 1-based position.
+std::optional<Unreadable> firstUnreadable(std::string_view text)
+{
+    std::optional<Unreadable> found;
+    std::size_t position = 0;
+    forEachCandidate(text, [&](std::string_view element) {
+        ++position;
+        if (found || isClassifiable(element)) return;
+        const AttributesResult failure = computeAttributes(element);
+        found = Unreadable{position, std::string(element),
+                           std::get<ConversionFailure>(failure).position};
+    });
+    return found;
 }
 
 } // namespace
@@ -37,36 +112,19 @@ std::optional<std::string> bankerFilter(std::string_view listText, DigitSet bank
     std::string out;
     out.reserve(listText.size() + 1);
     forEachCandidate(listText, [&](std::string_view element) {
-        const int a = element.empty() ? 0 : lenientDigit(element.front());
-        const int b = element.empty() ? 0 : lenientDigit(element.back());
-        if (banker.test(static_cast<std::size_t>(a)) || banker.test(static_cast<std::size_t>(b))) {
-            appendCandidate(out, element);
-        }
+        if (passesBanker(element, banker)) appendCandidate(out, element);
     });
     return out;
 }
 
 ConditionResult applyConditions(std::string_view listText, const FilterSettings& settings)
 {
-    const std::array<bool, 100> survives = survivorTable(settings);
     ConditionResult result;
-    result.listText.reserve(listText.size() + 1);
-    std::size_t position = 0;
-    bool stopped = false;
-    forEachCandidate(listText, [&](std::string_view element) {
-        if (stopped) return;
-        ++position;
-        if (element.empty() || !isAsciiDigit(element.front()) || !isAsciiDigit(element.back())) {
-            const auto failure = std::get<ConversionFailure>(computeAttributes(element));
-            result.unreadable = Unreadable{position, std::string(element), failure.position};
-            stopped = true;
-            return;
-        }
-        const int number = (element.front() - '0') * 10 + (element.back() - '0');
-        // Survivors keep their order: users compare the lists before and after.
-        if (survives[static_cast<std::size_t>(number)]) appendCandidate(result.listText, element);
-    });
-    if (stopped) result.listText.clear();
+    if (std::optional<std::string> kept = keepSurvivors(listText, settings, DigitSet{})) {
+        result.listText = std::move(*kept);
+    } else {
+        result.unreadable = firstUnreadable(listText);
+    }
     return result;
 }
 
@@ -74,16 +132,16 @@ PassOutcome runFilterPass(std::string_view listText, const FilterSettings& setti
 {
     PassOutcome outcome;
     outcome.listWasEmpty = listText.empty();
-    std::optional<std::string> banked = bankerFilter(listText, settings.banker);
-    const std::string_view afterBanker = banked ? std::string_view(*banked) : listText;
-    ConditionResult result = applyConditions(afterBanker, settings);
-    if (result.unreadable) {
-        outcome.listText = afterBanker; // as the banker filter left it
-        outcome.unreadable = std::move(result.unreadable);
+    if (std::optional<std::string> kept = keepSurvivors(listText, settings, settings.banker)) {
+        outcome.listText = std::move(*kept);
+        outcome.countLine = countLine(countCandidates(outcome.listText));
         return outcome;
     }
-    outcome.listText = std::move(result.listText);
-    outcome.countLine = countLine(countCandidates(outcome.listText));
+    // Stopped: the list is left as the banker filter leaves it, and the element is reported
+    // where it stands in that list.
+    const std::optional<std::string> banked = bankerFilter(listText, settings.banker);
+    outcome.listText = banked ? *banked : std::string(listText);
+    outcome.unreadable = firstUnreadable(outcome.listText);
     return outcome;
 }
 

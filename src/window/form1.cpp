@@ -355,11 +355,17 @@ void Form1::Command2_Click()
 
 void Form1::Command3_Click()
 {
-    if (Text3->Text().empty()) m_messageBox->ShowInformation(kEmptyListPrompt, kMessageTitle);
-    dingdan::ApplyBankerFilter(m_controls);
-    const ConditionResult result = applyConditions(Text3->Text(), readFilterSettings(m_controls));
+    // The pass works on a copy of the list and writes the box once at the end: every write lays
+    // the whole text out again.
+    TextBuffer list(*Text3);
+    if (list.view().empty()) m_messageBox->ShowInformation(kEmptyListPrompt, kMessageTitle);
+    FormControls pass = m_controls;
+    pass.Text3 = &list;
+    dingdan::ApplyBankerFilter(pass);
+    const ConditionResult result = applyConditions(list.view(), readFilterSettings(m_controls));
     if (result.unreadable) {
         // The list stays as the banker filter left it, so nothing the user typed is lost.
+        list.commit();
         m_messageBox->ShowInformation(unreadableMessage(*result.unreadable), kMessageTitle);
         return;
     }

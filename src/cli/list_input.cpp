@@ -1,0 +1,102 @@
+#include "cli/list_input.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <string_view>
+#include <system_error>
+
+namespace shrink2d::cli {
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kIdeographicSpace = "\xE3\x80\x80";
+
+// Length in bytes of the separator that starts at text[pos], 0 when none does.
+std::size_t separatorLength(std::string_view text, std::size_t pos)
+{
+    switch (text[pos]) {
+    case ' ':
+    case '\t':
+    case '\n':
+    case '\r':
+        return 1;
+    default:
+        break;
+    }
+    return text.substr(pos, kIdeographicSpace.size()) == kIdeographicSpace
+               ? kIdeographicSpace.size()
+               : 0;
+}
+
+ReadFailure cannotRead(const std::string& path, int error)
+{
+    const std::string name = (path == "-") ? "standard input" : "\"" + path + "\"";
+    return ReadFailure{"--list: cannot read " + name + ": " + std::strerror(error)};
+}
+
+} // namespace
+
+ReadResult readWholeFile(const std::string& path)
+{
+    const bool fromStdin = (path == "-");
+    std::FILE* file = fromStdin ? stdin : std::fopen(path.c_str(), "rb");
+    if (file == nullptr) return cannotRead(path, errno);
+
+    std::string content;
+    std::error_code sizeUnknown;
+    const auto size = fromStdin ? 0 : std::filesystem::file_size(path, sizeUnknown);
+    if (!fromStdin && !sizeUnknown) content.reserve(static_cast<std::size_t>(size) + 1);
+
+    char buffer[1 << 16];
+    std::size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) content.append(buffer, got);
+    // A directory opens fine on some systems and only fails here.
+    const int error = std::ferror(file) ? errno : 0;
+    if (!fromStdin) std::fclose(file);
+    if (error != 0) return cannotRead(path, error);
+    return content;
+}
+
+std::string listTextFromContent(std::string content, bool raw)
+{
+    if (std::string_view(content).starts_with(kByteOrderMark)) {
+        content.erase(0, kByteOrderMark.size());
+    }
+    if (raw) return content;
+
+    // Compacts towards the front: every byte written replaces one already read, so the write
+    // position never passes the read position.
+    std::size_t out = 0;
+    bool inNumber = false;
+    for (std::size_t in = 0; in < content.size();) {
+        const std::size_t separator = separatorLength(content, in);
+        if (separator == 0) {
+            content[out++] = content[in++];
+            inNumber = true;
+            continue;
+        }
+        if (inNumber) content[out++] = ' ';
+        inNumber = false;
+        in += separator;
+    }
+    content.resize(out);
+    if (inNumber) content.push_back(' ');
+    return content;
+}
+
+ReadResult loadListText(const RunRequest& request)
+{
+    if (const auto* generated = std::get_if<GeneratedList>(&request.input)) {
+        return generateCandidates(generated->first, generated->second);
+    }
+    const auto& file = std::get<ListFile>(request.input);
+    ReadResult content = readWholeFile(file.path);
+    if (auto* text = std::get_if<std::string>(&content)) {
+        return listTextFromContent(std::move(*text), file.raw);
+    }
+    return content;
+}
+
+} // namespace shrink2d::cli

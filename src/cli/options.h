@@ -1,0 +1,51 @@
+#pragma once
+
+#include "filtering/filter_settings.h"
+#include "filtering/generation.h"
+
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace shrink2d::cli {
+
+// The list "1、组号" would write from two digit rows.
+struct GeneratedList {
+    DigitSet first;
+    DigitSet second;
+    bool operator==(const GeneratedList&) const = default;
+};
+
+// A list read from a file; "-" is standard input. Without raw, any run of blanks, tabs, line
+// breaks and ideographic spaces separates two numbers; with raw the text is read as the result
+// box itself reads it.
+struct ListFile {
+    std::string path;
+    bool raw = false;
+    bool operator==(const ListFile&) const = default;
+};
+
+// One run: a list, then one filter pass with these settings.
+struct RunRequest {
+    std::variant<GeneratedList, ListFile> input;
+    FilterSettings settings;
+    bool json = false;
+};
+
+// The text of --help or --version, for standard output.
+struct InfoText {
+    std::string text;
+};
+
+// A bad option or value; the message names it and has no trailing line break.
+struct UsageError {
+    std::string message;
+};
+
+using ParseResult = std::variant<RunRequest, InfoText, UsageError>;
+
+// Reads the arguments that follow the program name. Never prints, never exits the process and
+// never throws (short of running out of memory): every problem comes back as a UsageError.
+ParseResult parseCommandLine(const std::vector<std::string>& args);
+
+} // namespace shrink2d::cli

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "filtering/filter_pass.h"
+
+#include <string>
+#include <string_view>
+
+namespace shrink2d::cli {
+
+enum ExitStatus : int {
+    kDone = 0,
+    kFailed = 1,           // standard output could not be written, or memory ran out
+    kBadUsage = 2,         // a bad option or value, or a list file that cannot be read
+    kUnreadableElement = 3 // the pass stopped at an element it cannot classify
+};
+
+// The result box's text on one line and the count line on the next, each ended by a line
+// break. Needs a finished pass (outcome.countLine set).
+std::string plainOutput(const PassOutcome& outcome);
+
+// {"numbers": [...], "count": N} and a line break; the numbers are the survivors as written,
+// with malformed UTF-8 inside an element shown as U+FFFD.
+std::string jsonOutput(const PassOutcome& outcome);
+
+// Writes text to standard output and flushes it; false when that failed.
+bool writeOut(std::string_view text);
+
+// One line on standard error, prefixed with the program's name.
+void complain(std::string_view message);
+
+} // namespace shrink2d::cli

@@ -1,0 +1,352 @@
+#include "filtering/filter_pass.h"
+#include "filtering/generation.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+using namespace shrink2d;
+using Args = std::vector<std::string>;
+namespace fs = std::filesystem;
+
+const std::string kPrompt = "请先组号然后再点击“过滤”";
+
+struct CliRun {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+class CliProcess : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        const auto* test = testing::UnitTest::GetInstance()->current_test_info();
+        m_dir = fs::path(testing::TempDir()) / ("cli-" + std::to_string(::getpid()) + "-" +
+                                                test->test_suite_name() + "-" + test->name());
+        fs::remove_all(m_dir);
+        fs::create_directories(m_dir);
+    }
+    void TearDown() override { fs::remove_all(m_dir); }
+
+    std::string writeFile(const std::string& name, const std::string& content) const
+    {
+        const fs::path path = m_dir / name;
+        std::ofstream(path, std::ios::binary) << content;
+        return path.string();
+    }
+
+    static std::string readFile(const fs::path& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+
+    // Runs the program with these arguments and this standard input; waits for it.
+    CliRun run(const Args& args, const std::string& input = "") const
+    {
+        const std::string in = writeFile("stdin", input);
+        const fs::path out = m_dir / "stdout";
+        const fs::path err = m_dir / "stderr";
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, 0, in.c_str(), O_RDONLY, 0);
+        posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                         0600);
+        posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                         0600);
+        std::vector<std::string> argvStrings{SHRINK2D_CLI_PATH};
+        argvStrings.insert(argvStrings.end(), args.begin(), args.end());
+        std::vector<char*> argv;
+        argv.reserve(argvStrings.size() + 1);
+        for (std::string& arg : argvStrings) argv.push_back(arg.data());
+        argv.push_back(nullptr);
+
+        CliRun result;
+        pid_t pid = 0;
+        const int spawned =
+            posix_spawn(&pid, SHRINK2D_CLI_PATH, &actions, nullptr, argv.data(), environ);
+        posix_spawn_file_actions_destroy(&actions);
+        if (spawned != 0) {
+            ADD_FAILURE() << "cannot start " << SHRINK2D_CLI_PATH;
+            return result;
+        }
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        result.out = readFile(out);
+        result.err = readFile(err);
+        return result;
+    }
+
+    fs::path m_dir;
+};
+
+std::string hundredNumbersOneALine()
+{
+    std::string text;
+    for (int n = 0; n < 100; ++n) text += std::to_string(n / 10) + std::to_string(n % 10) + "\n";
+    return text;
+}
+
+std::string countLine(int count) { return "       共计:" + std::to_string(count) + "注"; }
+
+TEST_F(CliProcess, DefaultRunPrintsTheHundredNumbersAndTheCountLine)
+{
+    const CliRun result = run({});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.out,
+              generateCandidates(DigitSet(0x3FF), DigitSet(0x3FF)) + "\n" + countLine(100) + "\n");
+    EXPECT_EQ(result.out.substr(0, 9), "00 01 02 ");
+    EXPECT_EQ(result.err, "");
+}
+
+TEST_F(CliProcess, JsonListsTheSurvivorsAndTheirCount)
+{
+    const CliRun result = run({"--first", "6", "--second", "864", "--json", "--kill-sum", "10"});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.out, "{\"numbers\": [\"66\", \"68\"], \"count\": 2}\n");
+}
+
+TEST_F(CliProcess, EmptyListWarnsThenPrintsTheEmptyResult)
+{
+    const CliRun plain = run({"--first", ""});
+    EXPECT_EQ(plain.exitCode, 0);
+    EXPECT_EQ(plain.out, "\n" + countLine(0) + "\n");
+    EXPECT_NE(plain.err.find(kPrompt), std::string::npos);
+
+    const CliRun json = run({"--list", writeFile("blank.txt", " \r\n\u3000\n"), "--json"});
+    EXPECT_EQ(json.exitCode, 0);
+    EXPECT_EQ(json.out, "{\"numbers\": [], \"count\": 0}\n");
+    EXPECT_NE(json.err.find(kPrompt), std::string::npos);
+}
+
+// The box's own rule: blanks alone are not the empty text, so no message, but no element either.
+TEST_F(CliProcess, RawBlanksAloneGiveNoMessageAndCountZero)
+{
+    const CliRun result = run({"--list", writeFile("blanks.txt", "   "), "--raw"});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.out, "\n" + countLine(0) + "\n");
+    EXPECT_EQ(result.err, "");
+}
+
+TEST_F(CliProcess, FileOfOneNumberALineFiltersLikeTheGeneratedList)
+{
+    const std::string file = writeFile("numbers.txt", hundredNumbersOneALine());
+    const CliRun fromFile = run({"--list", file, "--kill-sum", "10"});
+    EXPECT_EQ(fromFile.exitCode, 0);
+    EXPECT_EQ(fromFile.out, run({"--kill-sum", "10"}).out);
+    EXPECT_NE(fromFile.out.find(countLine(91)), std::string::npos);
+}
+
+TEST_F(CliProcess, RawReadsTheSameFileAsOneUnreadableElement)
+{
+    const CliRun result = run({"--list", writeFile("numbers.txt", hundredNumbersOneALine()),
+                               "--raw", "--kill-sum", "10"});
+    EXPECT_EQ(result.exitCode, 3);
+    EXPECT_EQ(result.out, "");
+    EXPECT_NE(result.err.find("第 1 项"), std::string::npos);
+    EXPECT_NE(result.err.find("00\\n01\\n"), std::string::npos);
+}
+
+TEST_F(CliProcess, RawAndSeparatedAgreeOnBoxText)
+{
+    const std::string file = writeFile("box.txt", "  05 17 7 123 ");
+    const CliRun raw = run({"--list", file, "--raw", "--kill-span", "0"});
+    EXPECT_EQ(raw.exitCode, 0);
+    EXPECT_EQ(raw.out, "05 17 123 \n" + countLine(3) + "\n");
+    EXPECT_EQ(run({"--list", file, "--kill-span", "0"}).out, raw.out);
+}
+
+TEST_F(CliProcess, StandardInputWithCrlfAndIdeographicSpaces)
+{
+    const CliRun result = run({"--list", "-", "--banker", "5"}, "05\r\n17\u300015\r\n");
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.out, "05 15 \n" + countLine(2) + "\n");
+}
+
+TEST_F(CliProcess, UnreadableElementStopsWithItsPosition)
+{
+    const CliRun result = run({"--list", "-"}, "05 x7\n17\n");
+    EXPECT_EQ(result.exitCode, 3);
+    EXPECT_EQ(result.out, "");
+    EXPECT_NE(result.err.find("第 2 项"), std::string::npos);
+    EXPECT_NE(result.err.find("x7"), std::string::npos);
+
+    const CliRun adjacentBlanks = run({"--list", "-", "--raw"}, "05  17 ");
+    EXPECT_EQ(adjacentBlanks.exitCode, 3);
+    EXPECT_NE(adjacentBlanks.err.find("第 2 项"), std::string::npos);
+}
+
+struct UsageCase {
+    const char* name;
+    Args args;
+    std::string named;
+};
+
+class CliUsage : public CliProcess, public testing::WithParamInterface<UsageCase> {};
+
+TEST_P(CliUsage, ExitsTwoWithNothingOnStandardOutput)
+{
+    const CliRun result = run(GetParam().args);
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_EQ(result.out, "");
+    EXPECT_NE(result.err.find(GetParam().named), std::string::npos) << result.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(BadRuns, CliUsage,
+                         testing::Values(UsageCase{"UnknownOption", {"--nope"}, "--nope"},
+                                         UsageCase{"SumAbove18", {"--kill-sum", "19"}, "19"},
+                                         UsageCase{"MissingFile",
+                                                   {"--list", "/nonexistent/numbers.txt"},
+                                                   "/nonexistent/numbers.txt"},
+                                         UsageCase{"DirectoryAsFile", {"--list", "/"}, "\"/\""}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(CliProcess, HelpAndVersionExitZero)
+{
+    const CliRun help = run({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_NE(help.out.find("--kill-road"), std::string::npos);
+    const CliRun version = run({"--version"});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out, "shrink2d-cli " SHRINK2D_VERSION "\n");
+}
+
+// The program against the core on the hundred generated numbers, settings built by hand.
+struct AgreementCase {
+    const char* name;
+    Args args;
+    std::function<void(FilterSettings&)> tick;
+    int count;
+};
+
+class CliAgreesWithCore : public CliProcess, public testing::WithParamInterface<AgreementCase> {};
+
+TEST_P(CliAgreesWithCore, OnTheHundredNumbers)
+{
+    FilterSettings settings;
+    GetParam().tick(settings);
+    const PassOutcome core =
+        runFilterPass(generateCandidates(DigitSet(0x3FF), DigitSet(0x3FF)), settings);
+    ASSERT_EQ(core.countLine, countLine(GetParam().count));
+
+    const CliRun result = run(GetParam().args);
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.out, core.listText + "\n" + *core.countLine + "\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Conditions, CliAgreesWithCore,
+    testing::Values(AgreementCase{"NothingTicked", {}, [](FilterSettings&) {}, 100},
+                    AgreementCase{"Sum10Killed",
+                                  {"--kill-sum", "10"},
+                                  [](FilterSettings& s) { s.sums.values = {10}; },
+                                  91},
+                    AgreementCase{"Tail0Killed",
+                                  {"--kill-tail", "0"},
+                                  [](FilterSettings& s) { s.sumTails.values = {0}; },
+                                  90},
+                    AgreementCase{"Span0Killed",
+                                  {"--kill-span", "0"},
+                                  [](FilterSettings& s) { s.spans.values = {0}; },
+                                  90},
+                    AgreementCase{"Road01Killed",
+                                  {"--kill-road", "01"},
+                                  [](FilterSettings& s) { s.roads.values = {1}; },
+                                  88},
+                    AgreementCase{"EvenEvenFixed",
+                                  {"--parity", "偶偶"},
+                                  [](FilterSettings& s) { s.parity.ticked[0] = true; },
+                                  25},
+                    AgreementCase{"EvenEvenKilled",
+                                  {"--parity", "偶偶", "--parity-mode", "kill"},
+                                  [](FilterSettings& s) {
+                                      s.parity.ticked[0] = true;
+                                      s.parity.kill = true;
+                                  },
+                                  75},
+                    AgreementCase{"EvenBigAloneFixed",
+                                  {"--parity-size", "偶大"},
+                                  [](FilterSettings& s) { s.paritySize.ticked[0] = true; },
+                                  25},
+                    AgreementCase{"EvenBigAndBigEvenFixed",
+                                  {"--parity-size", "偶大", "--size-parity", "大偶"},
+                                  [](FilterSettings& s) {
+                                      s.paritySize.ticked[0] = true;
+                                      s.sizeParity.ticked[0] = true;
+                                  },
+                                  4},
+                    AgreementCase{"AllSizesFixed",
+                                  {"--size", "大大,小小,大小,小大"},
+                                  [](FilterSettings& s) {
+                                      s.size.ticked = {true, true, true, true};
+                                  },
+                                  100},
+                    AgreementCase{"AllSizesKilled",
+                                  {"--size", "大大,小小,大小,小大", "--size-mode", "kill"},
+                                  [](FilterSettings& s) {
+                                      s.size.ticked = {true, true, true, true};
+                                      s.size.kill = true;
+                                  },
+                                  0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(CliProcess, EvenBigAndBigEvenLeaveFourNumbers)
+{
+    EXPECT_EQ(run({"--parity-size", "偶大", "--size-parity", "大偶"}).out,
+              "66 68 86 88 \n" + countLine(4) + "\n");
+}
+
+struct AliasCase {
+    const char* option;
+    const char* ascii;
+    const char* chinese;
+};
+
+class CliAlias : public CliProcess, public testing::WithParamInterface<AliasCase> {};
+
+// Every pattern covers 25 of the hundred numbers, so a wrong mapping shows in the list itself.
+TEST_P(CliAlias, FiltersLikeTheChineseSpelling)
+{
+    const CliRun ascii = run({GetParam().option, GetParam().ascii});
+    const CliRun chinese = run({GetParam().option, GetParam().chinese});
+    EXPECT_EQ(ascii.exitCode, 0);
+    EXPECT_EQ(ascii.out, chinese.out);
+    EXPECT_NE(chinese.out.find(countLine(25)), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Patterns, CliAlias,
+    testing::Values(
+        AliasCase{"--parity", "EE", "偶偶"}, AliasCase{"--parity", "EO", "偶奇"},
+        AliasCase{"--parity", "OO", "奇奇"}, AliasCase{"--parity", "OE", "奇偶"},
+        AliasCase{"--parity-size", "EB", "偶大"}, AliasCase{"--parity-size", "ES", "偶小"},
+        AliasCase{"--parity-size", "OB", "奇大"}, AliasCase{"--parity-size", "OS", "奇小"},
+        AliasCase{"--size-parity", "BE", "大偶"}, AliasCase{"--size-parity", "SE", "小偶"},
+        AliasCase{"--size-parity", "BO", "大奇"}, AliasCase{"--size-parity", "SO", "小奇"},
+        AliasCase{"--size", "BB", "大大"}, AliasCase{"--size", "SS", "小小"},
+        AliasCase{"--size", "BS", "大小"}, AliasCase{"--size", "SB", "小大"}),
+    [](const auto& info) {
+        std::string name = std::string(info.param.option).substr(2) + "_" + info.param.ascii;
+        for (char& c : name) {
+            if (c == '-') c = '_';
+        }
+        return name;
+    });
+
+} // namespace

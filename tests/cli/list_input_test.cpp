@@ -1,0 +1,60 @@
+#include "cli/list_input.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+using shrink2d::cli::listTextFromContent;
+
+struct SeparatedCase {
+    const char* name;
+    std::string content;
+    std::string listText;
+};
+
+class ListFileSeparated : public testing::TestWithParam<SeparatedCase> {};
+
+TEST_P(ListFileSeparated, BecomesOneBlankAfterEachNumber)
+{
+    EXPECT_EQ(listTextFromContent(GetParam().content, false), GetParam().listText);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Separators, ListFileSeparated,
+    testing::Values(SeparatedCase{"OneALineFinalNewline", "05\n17\n99\n", "05 17 99 "},
+                    SeparatedCase{"NoFinalNewline", "05\n17", "05 17 "},
+                    SeparatedCase{"Crlf", "05\r\n17\r\n", "05 17 "},
+                    SeparatedCase{"LoneCr", "05\r17\r", "05 17 "},
+                    SeparatedCase{"TabsAndBlankRuns", "\t 05  \t17 \n\n", "05 17 "},
+                    SeparatedCase{"IdeographicSpace", "05\u300017\u3000\u3000", "05 17 "},
+                    SeparatedCase{"Empty", "", ""},
+                    SeparatedCase{"SeparatorsAlone", " \r\n\t\u3000\n", ""},
+                    SeparatedCase{"ByteOrderMarkDropped",
+                                  "\xEF\xBB\xBF"
+                                  "05\n",
+                                  "05 "},
+                    // Only the listed separators split: other spaces stay inside and make the
+                    // element unclassifiable, as they would in the result box.
+                    SeparatedCase{"NoBreakSpaceStays", "05\u00A017\n", "05\u00A017 "},
+                    SeparatedCase{"CutIdeographicSpaceStays", "05\xE3\x80", "05\xE3\x80 "},
+                    SeparatedCase{"ElementsKeptWhole", "123\n7\nx5\n", "123 7 x5 "}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ListFileRaw, KeepsTheTextAsItIs)
+{
+    EXPECT_EQ(listTextFromContent("05\n17  99\t", true), "05\n17  99\t");
+    EXPECT_EQ(listTextFromContent("   ", true), "   ");
+}
+
+TEST(ListFileRaw, DropsOnlyALeadingByteOrderMark)
+{
+    EXPECT_EQ(listTextFromContent("\xEF\xBB\xBF"
+                                  "05 ",
+                                  true),
+              "05 ");
+    EXPECT_EQ(listTextFromContent("05 \xEF\xBB\xBF", true), "05 \xEF\xBB\xBF");
+}
+
+} // namespace

@@ -1,0 +1,158 @@
+#include "cli/options.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace shrink2d;
+using namespace shrink2d::cli;
+using Args = std::vector<std::string>;
+
+RunRequest requestFor(const Args& args)
+{
+    ParseResult parsed = parseCommandLine(args);
+    if (const auto* error = std::get_if<UsageError>(&parsed)) {
+        ADD_FAILURE() << "unexpected usage error: " << error->message;
+        return {};
+    }
+    return std::get<RunRequest>(parsed);
+}
+
+std::string usageErrorFor(const Args& args)
+{
+    ParseResult parsed = parseCommandLine(args);
+    if (!std::holds_alternative<UsageError>(parsed)) {
+        ADD_FAILURE() << "accepted";
+        return {};
+    }
+    return std::get<UsageError>(parsed).message;
+}
+
+TEST(ParseInput, GeneratesFromAllTenDigitsByDefault)
+{
+    const RunRequest request = requestFor({});
+    EXPECT_EQ(request.input,
+              (decltype(request.input){GeneratedList{DigitSet(0x3FF), DigitSet(0x3FF)}}));
+    EXPECT_EQ(request.settings, FilterSettings{});
+    EXPECT_FALSE(request.json);
+}
+
+TEST(ParseInput, EmptyDigitStringTicksNothingInEitherSpelling)
+{
+    EXPECT_EQ(std::get<GeneratedList>(requestFor({"--first", "", "--second", "91"}).input),
+              (GeneratedList{DigitSet(), DigitSet(0b10'0000'0010)}));
+    EXPECT_EQ(std::get<GeneratedList>(requestFor({"--first=", "--second=0"}).input),
+              (GeneratedList{DigitSet(), DigitSet(1)}));
+}
+
+TEST(ParseInput, ListFileWithAndWithoutRaw)
+{
+    EXPECT_EQ(std::get<ListFile>(requestFor({"--list", "-"}).input), (ListFile{"-", false}));
+    EXPECT_EQ(std::get<ListFile>(requestFor({"--raw", "--list", "a b.txt"}).input),
+              (ListFile{"a b.txt", true}));
+}
+
+// The parser ticks boxes; the values land in box order, as the window reads a row.
+TEST(ParseConditions, KillRowsInBoxOrder)
+{
+    const FilterSettings settings =
+        requestFor({"--banker", "83", "--kill-sum", "18,0,07", "--kill-tail", "50", "--kill-span",
+                    "9", "--kill-road", "22,20,01"})
+            .settings;
+    EXPECT_EQ(settings.banker, DigitSet(0b01'0000'1000));
+    EXPECT_EQ(settings.sums.values, (std::vector<long>{0, 7, 18}));
+    EXPECT_EQ(settings.sumTails.values, (std::vector<long>{0, 5}));
+    EXPECT_EQ(settings.spans.values, (std::vector<long>{9}));
+    EXPECT_EQ(settings.roads.values, (std::vector<long>{1, 20, 22}));
+}
+
+TEST(ParseConditions, ModesAndTheSharedMixedPair)
+{
+    const FilterSettings settings =
+        requestFor({"--parity", "奇偶", "--parity-mode", "kill", "--size-parity", "SO",
+                    "--parity-size-mode", "杀", "--size", "小小", "--size-mode", "定"})
+            .settings;
+    EXPECT_EQ(settings.parity.ticked, (std::array<bool, 4>{false, false, false, true}));
+    EXPECT_TRUE(settings.parity.kill);
+    EXPECT_FALSE(settings.paritySize.isActive());
+    EXPECT_TRUE(settings.paritySize.kill); // one pair governs both mixed groups
+    EXPECT_EQ(settings.sizeParity.ticked, (std::array<bool, 4>{false, false, false, true}));
+    EXPECT_TRUE(settings.sizeParity.kill);
+    EXPECT_EQ(settings.size.ticked, (std::array<bool, 4>{false, true, false, false}));
+    EXPECT_FALSE(settings.size.kill);
+}
+
+TEST(ParseConditions, AsciiLettersInEitherCase)
+{
+    const FilterSettings settings = requestFor({"--parity", "eo,OE", "--size", "Bs"}).settings;
+    EXPECT_EQ(settings.parity.ticked, (std::array<bool, 4>{false, true, false, true}));
+    EXPECT_EQ(settings.size.ticked, (std::array<bool, 4>{false, false, true, false}));
+}
+
+struct BadArgs {
+    const char* name;
+    Args args;
+    std::string named; // what the message must name
+};
+
+class ParseRefused : public testing::TestWithParam<BadArgs> {};
+
+TEST_P(ParseRefused, WithAMessageNamingTheCulprit)
+{
+    EXPECT_NE(usageErrorFor(GetParam().args).find(GetParam().named), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Options, ParseRefused,
+    testing::Values(BadArgs{"UnknownOption", {"--kill-all"}, "--kill-all"},
+                    BadArgs{"StrayArgument", {"05"}, "05"},
+                    BadArgs{"DigitTwice", {"--first", "0120"}, "0"},
+                    BadArgs{"NotADigit", {"--second", "1,2"}, "1,2"},
+                    BadArgs{"BankerTwice", {"--banker", "33"}, "--banker"},
+                    BadArgs{"TailLetter", {"--kill-tail", "x"}, "--kill-tail"},
+                    BadArgs{"SumAbove18", {"--kill-sum", "3,19"}, "19"},
+                    BadArgs{"NegativeSum", {"--kill-sum", "-1"}, "-1"},
+                    BadArgs{"HugeSum", {"--kill-sum", "100000000000000000000018"}, "--kill-sum"},
+                    BadArgs{"SumTwice", {"--kill-sum", "7,07"}, "7"},
+                    BadArgs{"EmptyItem", {"--kill-sum", "1,,2"}, "1,,2"},
+                    BadArgs{"TrailingComma", {"--kill-road", "00,"}, "--kill-road"},
+                    BadArgs{"UnknownRoad", {"--kill-road", "03"}, "03"},
+                    BadArgs{"RoadWithoutZero", {"--kill-road", "1"}, "\"1\""},
+                    BadArgs{"UnknownPattern", {"--parity", "XY"}, "XY"},
+                    BadArgs{"PatternOfOtherGroup", {"--parity-size", "BE"}, "BE"},
+                    BadArgs{"PatternTwice", {"--size", "BS,大小"}, "大小"},
+                    BadArgs{"UnknownMode", {"--size-mode", "keep"}, "keep"},
+                    BadArgs{"ListWithFirst", {"--list", "f", "--first", "1"}, "--first"},
+                    BadArgs{"RawWithoutList", {"--raw"}, "--list"},
+                    BadArgs{"OptionTwice", {"--banker", "1", "--banker", "2"}, "--banker"},
+                    BadArgs{"MissingValue", {"--list"}, "--list"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ParseInfo, HelpGivesEveryOptionAnExample)
+{
+    const ParseResult parsed = parseCommandLine({"--help"});
+    ASSERT_TRUE(std::holds_alternative<InfoText>(parsed));
+    const std::string& help = std::get<InfoText>(parsed).text;
+    for (const char* option :
+         {"--first", "--second", "--list", "--raw", "--json", "--banker", "--kill-sum",
+          "--kill-tail", "--kill-span", "--kill-road", "--parity", "--parity-mode", "--parity-size",
+          "--size-parity", "--parity-size-mode", "--size", "--size-mode"}) {
+        const std::string example = std::string("Example: ") + option;
+        const bool given = help.find(example + " ") != std::string::npos ||
+                           help.find(example + "\n") != std::string::npos;
+        EXPECT_TRUE(given || std::string(option) == "--raw") << option;
+    }
+    EXPECT_NE(help.find("--list box.txt --raw"), std::string::npos);
+}
+
+TEST(ParseInfo, VersionNamesProgramAndVersion)
+{
+    const ParseResult parsed = parseCommandLine({"--kill-sum", "3", "--version"});
+    ASSERT_TRUE(std::holds_alternative<InfoText>(parsed));
+    EXPECT_EQ(std::get<InfoText>(parsed).text, "shrink2d-cli " SHRINK2D_VERSION "\n");
+}
+
+} // namespace
