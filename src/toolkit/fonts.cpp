@@ -17,8 +17,7 @@ void installFontSubstitutions()
                                {QStringLiteral("AR PL UMing CN"), QStringLiteral("AR PL UMing TW"),
                                 QStringLiteral("WenQuanYi Micro Hei")});
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"),
-                                QStringLiteral("WenQuanYi Micro Hei")});
+                               {QStringLiteral("WenQuanYi Micro Hei")});
 }
 
 void prepareApplication(QApplication& app)
@@ -31,8 +30,7 @@ void prepareApplication(QApplication& app)
     // caption to per-glyph fallback, with Latin and Chinese in unmatched faces and widths.
     QFont font = QApplication::font();
     if (!QFontDatabase::writingSystems(font.family()).contains(QFontDatabase::SimplifiedChinese)) {
-        font.setFamilies({QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("AR PL UMing CN"),
-                          font.family()});
+        font.setFamilies({QStringLiteral("WenQuanYi Micro Hei")});
         QApplication::setFont(font);
     }
 }

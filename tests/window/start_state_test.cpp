@@ -3,6 +3,8 @@
 
 #include "filtering/candidate_list.h"
 
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QStackedWidget>
 
 #include <algorithm>
@@ -146,6 +148,28 @@ TEST_F(WindowTest, ControlsSitWhereTheLayoutPutsThem)
     EXPECT_EQ(form->Check28(7).geometry(), QRect(208, 48, 49, 25));
     EXPECT_EQ(form->Option4(1).geometry(), QRect(24, 40, 33, 17));
     EXPECT_EQ(form->Text3->geometry(), QRect(8, 16, 153, 281));
+}
+
+TEST_F(WindowTest, NamedFacesResolveToInstalledFacesThatShowChinese)
+{
+    struct Expected {
+        QWidget* widget;
+        const char* familyStart; // the kind of face: Kai for 隶书, Ming for 宋体
+    };
+    for (const Expected& e :
+         {Expected{&form->chk100(0), "AR PL UKai"}, Expected{&form->Check27(0), "AR PL UMing"},
+          Expected{form->Text3, "AR PL UMing"}, Expected{&form->Option2(0), "WenQuanYi Micro Hei"},
+          Expected{form->Label3, ""}}) {
+        const QFontInfo info(e.widget->font());
+        SCOPED_TRACE(info.family().toStdString());
+        EXPECT_TRUE(info.family().startsWith(QString::fromUtf8(e.familyStart)));
+        EXPECT_TRUE(QFontDatabase::writingSystems(info.family())
+                        .contains(QFontDatabase::SimplifiedChinese));
+        const QFontMetrics metrics(e.widget->font());
+        for (const QChar c : QStringLiteral("杀定胆偶奇大小组号过滤基本条件0123456789")) {
+            EXPECT_TRUE(metrics.inFontUcs4(c.unicode())) << static_cast<int>(c.unicode());
+        }
+    }
 }
 
 TEST_F(WindowTest, ResultBoxesStartWithTheNoticeAndAnEmptyCount)
