@@ -18,6 +18,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 # The Qt runtime, and the faces the window's fonts are mapped to.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), qt6-qpa-plugins, fonts-arphic-ukai, fonts-arphic-uming, fonts-wqy-microhei")
+    "libc6, libstdc++6, libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), qt6-qpa-plugins, fonts-arphic-ukai, fonts-arphic-uming, fonts-wqy-microhei")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS OFF)
+set(CPACK_STRIP_FILES ON)
 include(CPack)
