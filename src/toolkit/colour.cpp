@@ -32,4 +32,11 @@ QColor toQColor(Colour colour)
                   static_cast<int>((colour >> 16U) & 0xFFU));
 }
 
+void setRoleColour(QWidget& widget, std::initializer_list<QPalette::ColorRole> roles, Colour colour)
+{
+    QPalette palette = widget.palette();
+    for (const QPalette::ColorRole role : roles) palette.setColor(role, toQColor(colour));
+    widget.setPalette(palette);
+}
+
 } // namespace shrink2d::toolkit

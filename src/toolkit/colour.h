@@ -2,8 +2,10 @@
 
 #include <QColor>
 #include <QPalette>
+#include <QWidget>
 
 #include <cstdint>
+#include <initializer_list>
 
 namespace shrink2d::toolkit {
 
@@ -25,5 +27,9 @@ inline constexpr Colour kWindowText = 0x80000008; // system colour 8
 // The concrete colour; system colours are resolved from the application palette (window text
 // from its WindowText role, the rest from the closest role).
 QColor toQColor(Colour colour);
+
+// Sets the palette roles a widget draws the colour with.
+void setRoleColour(QWidget& widget, std::initializer_list<QPalette::ColorRole> roles,
+                   Colour colour);
 
 } // namespace shrink2d::toolkit

@@ -11,16 +11,9 @@ Label::Label(const QString& caption, QWidget* parent) : QLabel(caption, parent)
 void Label::SetForeColor(Colour colour)
 {
     m_foreColor = colour;
-    QPalette p = palette();
-    p.setColor(QPalette::WindowText, toQColor(colour));
-    setPalette(p);
+    setRoleColour(*this, {QPalette::WindowText}, colour);
 }
 
-void Label::SetBackColor(Colour colour)
-{
-    QPalette p = palette();
-    p.setColor(QPalette::Window, toQColor(colour));
-    setPalette(p);
-}
+void Label::SetBackColor(Colour colour) { setRoleColour(*this, {QPalette::Window}, colour); }
 
 } // namespace shrink2d::toolkit

@@ -10,17 +10,12 @@ OptionButton::OptionButton(const QString& caption, QWidget* parent) : QRadioButt
 void OptionButton::SetForeColor(Colour colour)
 {
     m_foreColor = colour;
-    QPalette p = palette();
-    p.setColor(QPalette::WindowText, toQColor(colour));
-    p.setColor(QPalette::ButtonText, toQColor(colour));
-    setPalette(p);
+    setRoleColour(*this, {QPalette::WindowText, QPalette::ButtonText}, colour);
 }
 
 void OptionButton::SetBackColor(Colour colour)
 {
-    QPalette p = palette();
-    p.setColor(QPalette::Window, toQColor(colour));
-    setPalette(p);
+    setRoleColour(*this, {QPalette::Window}, colour);
     setAutoFillBackground(true);
 }
 

@@ -8,13 +8,6 @@ QString fromUtf8(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-void setBase(QWidget& box, Colour colour)
-{
-    QPalette p = box.palette();
-    p.setColor(QPalette::Base, toQColor(colour));
-    box.setPalette(p);
-}
-
 } // namespace
 
 MultiLineTextBox::MultiLineTextBox(QWidget* parent) : QPlainTextEdit(parent)
@@ -37,12 +30,18 @@ std::string MultiLineTextBox::Text() const
 
 void MultiLineTextBox::SetText(std::string_view text) { setPlainText(fromUtf8(text)); }
 
-void MultiLineTextBox::SetBackColor(Colour colour) { setBase(*this, colour); }
+void MultiLineTextBox::SetBackColor(Colour colour)
+{
+    setRoleColour(*this, {QPalette::Base}, colour);
+}
 
 SingleLineTextBox::SingleLineTextBox(QWidget* parent) : QLineEdit(parent) {}
 
 void SingleLineTextBox::SetText(std::string_view text) { setText(fromUtf8(text)); }
 
-void SingleLineTextBox::SetBackColor(Colour colour) { setBase(*this, colour); }
+void SingleLineTextBox::SetBackColor(Colour colour)
+{
+    setRoleColour(*this, {QPalette::Base}, colour);
+}
 
 } // namespace shrink2d::toolkit
