@@ -9,6 +9,7 @@
 #include <array>
 #include <bitset>
 #include <cstddef>
+#include <limits>
 #include <stdexcept>
 #include <string_view>
 
@@ -373,6 +374,8 @@ ParseResult parseCommandLine(const std::vector<std::string>& args)
                      "shrink2d-cli"};
         TypedOptions typed;
         describe(app, typed);
+        // Stray words are reported here, in the order given; CLI11 would list them backwards.
+        app.allow_extras();
         try {
             app.parse(reversedForCli11(args)); // CLI11 consumes its vector from the back
         } catch (const CLI::CallForHelp&) {
@@ -380,9 +383,16 @@ ParseResult parseCommandLine(const std::vector<std::string>& args)
         } catch (const CLI::CallForVersion& version) {
             return InfoText{std::string(version.what()) + "\n"};
         }
+        if (const std::vector<std::string> extras = app.remaining(); !extras.empty()) {
+            std::string message =
+                extras.size() == 1 ? "unexpected argument" : "unexpected arguments";
+            for (const std::string& extra : extras) message += " " + inQuotes(extra);
+            return UsageError{message};
+        }
         return checkedRequest(typed, app.count("--list") > 0);
     } catch (const CLI::Error& error) {
-        return UsageError{error.what()};
+        // CLI11 repeats the user's words in its messages: show them as text, on one line.
+        return UsageError{visibleText(error.what(), std::numeric_limits<std::size_t>::max())};
     } catch (const BadValue& error) {
         return UsageError{error.what()};
     }

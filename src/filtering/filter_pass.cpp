@@ -137,10 +137,20 @@ PassOutcome runFilterPass(std::string_view listText, const FilterSettings& setti
         outcome.countLine = countLine(countCandidates(outcome.listText));
         return outcome;
     }
+    // The walk met an element that it cannot classify, but it reads the list as it stood before
+    // the banker filter. An empty element that the filter keeps next to dropped ones at an end of
+    // its text ("00  99" with the banker digit 0 becomes "00  ") is gone when that text is read
+    // back, so only the text the filter leaves can say whether the pass stops.
+    const std::optional<std::string> banked = bankerFilter(listText, settings.banker);
+    const std::string_view afterBanker = banked ? std::string_view(*banked) : listText;
+    if (std::optional<std::string> kept = keepSurvivors(afterBanker, settings, DigitSet{})) {
+        outcome.listText = std::move(*kept);
+        outcome.countLine = countLine(countCandidates(outcome.listText));
+        return outcome;
+    }
     // Stopped: the list is left as the banker filter leaves it, and the element is reported
     // where it stands in that list.
-    const std::optional<std::string> banked = bankerFilter(listText, settings.banker);
-    outcome.listText = banked ? *banked : std::string(listText);
+    outcome.listText = afterBanker;
     outcome.unreadable = firstUnreadable(outcome.listText);
     return outcome;
 }

@@ -128,8 +128,22 @@ INSTANTIATE_TEST_SUITE_P(
                     BadArgs{"ListWithFirst", {"--list", "f", "--first", "1"}, "--first"},
                     BadArgs{"RawWithoutList", {"--raw"}, "--list"},
                     BadArgs{"OptionTwice", {"--banker", "1", "--banker", "2"}, "--banker"},
-                    BadArgs{"MissingValue", {"--list"}, "--list"}),
+                    BadArgs{"MissingValue", {"--list"}, "--list"},
+                    // Stray words in the order given, control characters shown as text.
+                    BadArgs{"StrayWordsInOrder", {"a", "b"}, "\"a\" \"b\""},
+                    BadArgs{"LineBreakShownAsText", {"--size", "BB", "x\n"}, "\"x\\n\""}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ParseRefusedMessage, IsOneLineWhateverTheUserTyped)
+{
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"--size", "BB", "rit\n"},
+                                                 {"--kill-sum", "1\r\n2"},
+                                                 {"--bogus\x01"},
+                                                 {"--list"}}) {
+        const std::string message = usageErrorFor(args);
+        EXPECT_EQ(message.find_first_of("\r\n\x01"), std::string::npos) << message;
+    }
+}
 
 TEST(ParseInfo, HelpGivesEveryOptionAnExample)
 {

@@ -1,0 +1,371 @@
+// Feeds arbitrary bytes to the filter pass and checks what must hold for every list text and
+// every setting of the condition pages.
+//
+// Input layout: the first kHeaderSize bytes choose the settings (bytes past the end of a short
+// input read as 0), everything after them is the list text.
+//   0-1   banker digits, bits 0-9
+//   2-4   killed sums, bits 0-18 (captions "0" to "18")
+//   5-6   killed sum tails, bits 0-9
+//   7-8   killed spans, bits 0-9
+//   9-10  killed roads, bits 0-8 (the nine road captions)
+//   11    parity ticks bits 0-3; kill mode: bit 4 parity, bit 5 the two mixed groups, bit 6 size
+//   12    parity-size ticks bits 0-3, size-parity ticks bits 4-7
+//   13    size ticks bits 0-3
+//   14-15 when bit 7 of byte 15 is set, byte 14 less 128 is one more killed value, in the row
+//         chosen by bits 0-1 of byte 15: values no caption spells, negative ones among them
+
+#include "filtering/attributes.h"
+#include "filtering/candidate_list.h"
+#include "filtering/controls.h"
+#include "filtering/dingdan.h"
+#include "filtering/filter_pass.h"
+#include "filtering/filter_settings.h"
+#include "filtering/messages.h"
+#include "filtering/utf8.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <variant>
+#include <vector>
+
+namespace {
+
+using namespace shrink2d;
+
+constexpr std::size_t kHeaderSize = 16;
+
+// Stops the run with a message naming the property; libFuzzer saves the input as a crash.
+void require(bool holds, const char* property)
+{
+    if (holds) return;
+    std::fprintf(stderr, "property violated: %s\n", property);
+    std::abort();
+}
+
+class Header {
+public:
+    Header(const std::uint8_t* data, std::size_t size)
+    {
+        for (std::size_t k = 0; k < kHeaderSize && k < size; ++k) m_bytes[k] = data[k];
+    }
+
+    std::uint8_t byte(std::size_t k) const { return m_bytes[k]; }
+    bool bit(std::size_t first, std::size_t index) const
+    {
+        return ((m_bytes[first + index / 8] >> (index % 8)) & 1U) != 0;
+    }
+
+private:
+    std::uint8_t m_bytes[kHeaderSize] = {};
+};
+
+// In-memory controls, so the settings and the banker filter can also be read the way the window
+// reads them.
+class MemoryCheckBox : public CheckBoxControl {
+public:
+    MemoryCheckBox(bool ticked, std::string caption)
+        : m_ticked(ticked), m_caption(std::move(caption))
+    {
+    }
+    int Value() const override { return m_ticked ? 1 : 0; }
+    std::string Caption() const override { return m_caption; }
+
+private:
+    bool m_ticked;
+    std::string m_caption;
+};
+
+class MemoryOptionButton : public OptionButtonControl {
+public:
+    MemoryOptionButton(bool selected, std::string caption)
+        : m_selected(selected), m_caption(std::move(caption))
+    {
+    }
+    bool Value() const override { return m_selected; }
+    std::string Caption() const override { return m_caption; }
+
+private:
+    bool m_selected;
+    std::string m_caption;
+};
+
+class MemoryTextBox : public TextBoxControl {
+public:
+    explicit MemoryTextBox(std::string text) : m_text(std::move(text)) {}
+    std::string Text() const override { return m_text; }
+    void SetText(std::string_view text) override { m_text = text; }
+
+private:
+    std::string m_text;
+};
+
+// Owns the controls that a FormControls points into.
+struct MemoryForm {
+    std::vector<std::unique_ptr<MemoryCheckBox>> boxes;
+    std::vector<std::unique_ptr<MemoryOptionButton>> buttons;
+    MemoryTextBox text3;
+    MemoryTextBox text1{""};
+    FormControls form;
+
+    explicit MemoryForm(std::string list) : text3(std::move(list))
+    {
+        form.Text3 = &text3;
+        form.Text1 = &text1;
+    }
+
+    void addBox(ControlArray<CheckBoxControl>& row, bool ticked, std::string_view caption)
+    {
+        boxes.push_back(std::make_unique<MemoryCheckBox>(ticked, std::string(caption)));
+        row.append(boxes.back().get());
+    }
+
+    void addModePair(ControlArray<OptionButtonControl>& pair, bool kill)
+    {
+        buttons.push_back(
+            std::make_unique<MemoryOptionButton>(!kill, std::string(kModeCaptions[0])));
+        pair.append(buttons.back().get());
+        buttons.push_back(
+            std::make_unique<MemoryOptionButton>(kill, std::string(kModeCaptions[1])));
+        pair.append(buttons.back().get());
+    }
+};
+
+std::vector<std::string> numberCaptions(int count)
+{
+    std::vector<std::string> captions;
+    captions.reserve(static_cast<std::size_t>(count));
+    for (int k = 0; k < count; ++k) captions.push_back(std::to_string(k));
+    return captions;
+}
+
+// The settings the header chooses, and the same settings as ticks on in-memory controls.
+struct Decoded {
+    FilterSettings settings;
+    std::optional<std::pair<int, long>> extraKill; // row (0 sums .. 3 roads), value
+};
+
+Decoded decodeSettings(const Header& header, MemoryForm& memory)
+{
+    Decoded decoded;
+    FilterSettings& settings = decoded.settings;
+    FormControls& form = memory.form;
+
+    for (std::size_t k = 0; k < 10; ++k) {
+        settings.banker.set(k, header.bit(0, k));
+        memory.addBox(form.Check26, header.bit(0, k), std::to_string(k));
+    }
+
+    // Kill rows hold the lenient values of the ticked boxes' captions.
+    const auto killRow = [&](NumericKill& kill, ControlArray<CheckBoxControl>& row,
+                             std::size_t first, const std::vector<std::string>& captions) {
+        for (std::size_t k = 0; k < captions.size(); ++k) {
+            const bool ticked = header.bit(first, k);
+            if (ticked) kill.values.push_back(lenientValue(captions[k]));
+            memory.addBox(row, ticked, captions[k]);
+        }
+    };
+    std::vector<std::string> roadCaptions(kRoadCaptions.begin(), kRoadCaptions.end());
+    killRow(settings.sums, form.Checkhe, 2, numberCaptions(19));
+    killRow(settings.sumTails, form.Check18, 5, numberCaptions(10));
+    killRow(settings.spans, form.Check19, 7, numberCaptions(10));
+    killRow(settings.roads, form.Check32, 9, roadCaptions);
+
+    const std::uint8_t modes = header.byte(11);
+    settings.parity.kill = (modes & 0x10U) != 0;
+    settings.paritySize.kill = (modes & 0x20U) != 0;
+    settings.sizeParity.kill = settings.paritySize.kill; // one option pair for both groups
+    settings.size.kill = (modes & 0x40U) != 0;
+    for (std::size_t k = 0; k < 4; ++k) {
+        settings.parity.ticked[k] = header.bit(11, k);
+        settings.paritySize.ticked[k] = header.bit(12, k);
+        settings.sizeParity.ticked[k] = header.bit(12, k + 4);
+        settings.size.ticked[k] = header.bit(13, k);
+        memory.addBox(form.Check27, settings.parity.ticked[k], kParityCaptions[k]);
+        memory.addBox(form.Check29, settings.size.ticked[k], kSizeCaptions[k]);
+    }
+    for (std::size_t k = 0; k < 8; ++k) {
+        memory.addBox(form.Check28, header.bit(12, k), kParitySizeCaptions[k]);
+    }
+    memory.addModePair(form.Option1, settings.parity.kill);
+    memory.addModePair(form.Option3, settings.paritySize.kill);
+    memory.addModePair(form.Option4, settings.size.kill);
+
+    if ((header.byte(15) & 0x80U) != 0) {
+        const long value = static_cast<long>(header.byte(14)) - 128;
+        const int row = header.byte(15) & 0x03;
+        NumericKill* rows[] = {&settings.sums, &settings.sumTails, &settings.spans,
+                               &settings.roads};
+        rows[row]->values.push_back(value);
+        decoded.extraKill = std::make_pair(row, value);
+    }
+    return decoded;
+}
+
+// The banker rule restated on characters: the lenient value of an end's first or last
+// character, 0 for an empty element.
+bool holdsBankerDigit(std::string_view element, DigitSet banker)
+{
+    const auto digit = [](std::string_view character) {
+        return static_cast<std::size_t>(lenientValue(character));
+    };
+    return banker.test(digit(firstCharacter(element))) ||
+           banker.test(digit(lastCharacter(element)));
+}
+
+std::string writtenForm(const std::vector<std::string_view>& elements)
+{
+    std::string text;
+    for (const std::string_view element : elements) appendCandidate(text, element);
+    return text;
+}
+
+bool isWellFormedUtf8(std::string_view text)
+{
+    while (!text.empty()) {
+        const std::string_view character = firstCharacter(text);
+        if (character.size() == 1 && static_cast<unsigned char>(character.front()) >= 0x80U) {
+            return false;
+        }
+        text.remove_prefix(character.size());
+    }
+    return true;
+}
+
+bool isSubsequence(const std::vector<std::string_view>& part,
+                   const std::vector<std::string_view>& whole)
+{
+    std::size_t next = 0;
+    for (const std::string_view element : whole) {
+        if (next < part.size() && part[next] == element) ++next;
+    }
+    return next == part.size();
+}
+
+void checkBankerFilter(std::string_view text, const FilterSettings& settings,
+                       const std::optional<std::string>& banked)
+{
+    if (settings.banker.none()) {
+        require(!banked, "no banker digit leaves the text alone");
+        return;
+    }
+    require(banked.has_value(), "banker digits rewrite the text");
+    std::vector<std::string_view> kept;
+    for (const std::string_view element : splitCandidates(text)) {
+        if (holdsBankerDigit(element, settings.banker)) kept.push_back(element);
+    }
+    require(*banked == writtenForm(kept), "banker filter keeps exactly the elements with a "
+                                          "banker digit at an end, in the written form");
+}
+
+void checkUnreadable(const PassOutcome& outcome, std::string_view afterBanker,
+                     const std::vector<std::string_view>& elements, std::size_t failedIndex,
+                     Position failedAt)
+{
+    require(outcome.unreadable.has_value(), "an unclassifiable element stops the pass");
+    const Unreadable& unreadable = *outcome.unreadable;
+    require(unreadable.position == failedIndex + 1, "the stop is reported at the first "
+                                                    "unclassifiable element's position");
+    require(unreadable.element == elements[failedIndex], "the reported element stands there");
+    require(unreadable.failedAt == failedAt, "the reported end is the one that fails");
+    require(outcome.listText == afterBanker, "a stopped pass leaves the banker filter's text");
+    require(!outcome.countLine, "a stopped pass writes no count line");
+
+    const std::string message = unreadableMessage(unreadable);
+    require(isWellFormedUtf8(message), "the message is well-formed UTF-8");
+    require(message.find(std::to_string(unreadable.position)) != std::string::npos,
+            "the message names the position");
+}
+
+void checkSurvivors(const PassOutcome& outcome, const FilterSettings& settings,
+                    const std::vector<std::string_view>& elements)
+{
+    require(!outcome.unreadable, "a list of classifiable elements is not stopped");
+    const std::vector<std::string_view> survivors = splitCandidates(outcome.listText);
+    require(isSubsequence(survivors, elements), "survivors are a subsequence of the elements");
+
+    for (const std::string_view survivor : survivors) {
+        const AttributesResult attrs = computeAttributes(survivor);
+        require(std::holds_alternative<CandidateAttributes>(attrs), "survivors are classifiable");
+        require(!conditionsReject(std::get<CandidateAttributes>(attrs), settings),
+                "survivors pass every ticked condition");
+        require(settings.banker.none() || holdsBankerDigit(survivor, settings.banker),
+                "survivors hold a banker digit");
+    }
+    // Nothing that passes is dropped: equal texts pass alike, so the subsequence of passing
+    // elements is the only one of that length.
+    std::size_t passing = 0;
+    for (const std::string_view element : elements) {
+        const AttributesResult attrs = computeAttributes(element);
+        if (!conditionsReject(std::get<CandidateAttributes>(attrs), settings)) ++passing;
+    }
+    require(survivors.size() == passing, "every passing element survives");
+    require(outcome.listText == writtenForm(survivors), "the result is in the written form");
+    require(outcome.countLine == countLine(survivors.size()), "the count line counts survivors");
+}
+
+void checkSecondPass(const PassOutcome& first, const FilterSettings& settings)
+{
+    const PassOutcome second = runFilterPass(first.listText, settings);
+    if (first.unreadable) {
+        require(second.unreadable == first.unreadable, "a second pass stops at the same element");
+        require(splitCandidates(second.listText) == splitCandidates(first.listText),
+                "a second stopped pass keeps the elements");
+        return;
+    }
+    require(second.listText == first.listText, "a second pass keeps the list");
+    require(second.countLine == first.countLine, "a second pass keeps the count line");
+}
+
+void checkWindowPath(MemoryForm& memory, const FilterSettings& settings,
+                     std::string_view afterBanker)
+{
+    require(readFilterSettings(memory.form) == settings,
+            "the controls read as the settings they were ticked from");
+    dingdan::ApplyBankerFilter(memory.form);
+    require(memory.text3.Text() == afterBanker, "the window's banker filter matches the core's");
+    require(memory.text1.Text().empty(), "the banker filter leaves the count line alone");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const Header header(data, size);
+    const std::size_t textStart = size < kHeaderSize ? size : kHeaderSize;
+    const std::string text(reinterpret_cast<const char*>(data) + textStart, size - textStart);
+
+    MemoryForm memory(text);
+    const Decoded decoded = decodeSettings(header, memory);
+    const FilterSettings& settings = decoded.settings;
+
+    const PassOutcome outcome = runFilterPass(text, settings);
+    require(outcome.listWasEmpty == text.empty(), "only the exactly empty text is the empty list");
+
+    const std::optional<std::string> banked = bankerFilter(text, settings.banker);
+    checkBankerFilter(text, settings, banked);
+    const std::string_view afterBanker =
+        banked ? std::string_view(*banked) : std::string_view(text);
+    // A value no caption spells cannot come from the controls.
+    if (!decoded.extraKill) checkWindowPath(memory, settings, afterBanker);
+
+    const std::vector<std::string_view> elements = splitCandidates(afterBanker);
+    require(elements.size() == countCandidates(afterBanker), "split and count agree");
+    for (std::size_t k = 0; k < elements.size(); ++k) {
+        const AttributesResult attrs = computeAttributes(elements[k]);
+        if (const auto* failure = std::get_if<ConversionFailure>(&attrs)) {
+            checkUnreadable(outcome, afterBanker, elements, k, failure->position);
+            checkSecondPass(outcome, settings);
+            return 0;
+        }
+    }
+    checkSurvivors(outcome, settings, elements);
+    checkSecondPass(outcome, settings);
+    return 0;
+}
