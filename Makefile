@@ -52,4 +52,4 @@ package: build
 	@cd build && cpack -G DEB
 
 clean:
-	@rm -rf build build-sanitize build-fuzz
+	@rm -rf build build-sanitize build-fuzz build-lint
