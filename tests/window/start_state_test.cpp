@@ -166,7 +166,8 @@ TEST_F(WindowTest, NamedFacesResolveToInstalledFacesThatShowChinese)
         EXPECT_TRUE(QFontDatabase::writingSystems(info.family())
                         .contains(QFontDatabase::SimplifiedChinese));
         const QFontMetrics metrics(e.widget->font());
-        for (const QChar c : QStringLiteral("杀定胆偶奇大小组号过滤基本条件0123456789")) {
+        for (const QChar c : QStringLiteral(
+                 "杀跨度和值合路定胆、奇偶特征大小形态组号过滤基本高级其他条件：到0123456789")) {
             EXPECT_TRUE(metrics.inFontUcs4(c.unicode())) << static_cast<int>(c.unicode());
         }
     }
