@@ -20,6 +20,14 @@ void installFontSubstitutions()
                                {QStringLiteral("WenQuanYi Micro Hei")});
 }
 
+QString installedFamily(const QString& named)
+{
+    for (const QString& substitute : QFont::substitutes(named)) {
+        if (QFontDatabase::hasFamily(substitute)) return substitute;
+    }
+    return named;
+}
+
 void prepareApplication(QApplication& app)
 {
     // Fusion draws every control from the palette, so the colours set on controls show as set
@@ -31,8 +39,9 @@ void prepareApplication(QApplication& app)
     QFont font = QApplication::font();
     if (!QFontDatabase::writingSystems(font.family()).contains(QFontDatabase::SimplifiedChinese)) {
         font.setFamilies({QStringLiteral("WenQuanYi Micro Hei")});
-        QApplication::setFont(font);
     }
+    font.setHintingPreference(kCaptionHinting);
+    QApplication::setFont(font);
 }
 
 } // namespace shrink2d::toolkit

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QFont>
+#include <QString>
+
 class QApplication;
 
 namespace shrink2d::toolkit {
@@ -8,8 +11,20 @@ namespace shrink2d::toolkit {
 // installed faces of the same kind that show Simplified Chinese.
 void installFontSubstitutions();
 
+// The first installed face among the substitutes of `named`, or `named` itself when none is
+// installed (fontconfig then picks the nearest face). A font built on this one family asks
+// fontconfig for per-glyph fallbacks only when a glyph is missing; a font naming the whole list
+// would take the later entries as fallbacks and have fontconfig sort every face for them at once.
+QString installedFamily(const QString& named);
+
+// Hinting for every face the window draws with. Fontconfig's default "slight" hinting makes
+// FreeType's autohinter analyse each face's whole character map and sample glyphs first, which
+// for the large CJK faces cost about a third of the window's start-up, for strokes that hinting
+// at these sizes barely moves.
+inline constexpr QFont::HintingPreference kCaptionHinting = QFont::PreferNoHinting;
+
 // Everything the window needs from the application before it is built: the style its
-// colours are drawn with and the font substitutions.
+// colours are drawn with, the font substitutions and the interface font.
 void prepareApplication(QApplication& app);
 
 } // namespace shrink2d::toolkit

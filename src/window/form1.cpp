@@ -6,16 +6,22 @@
 #include "filtering/filter_settings.h"
 #include "filtering/generation.h"
 #include "filtering/messages.h"
+#include "toolkit/fonts.h"
 #include "window/home_page.h"
 #include "window/notice.h"
 
 #include <QButtonGroup>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QPixmap>
 #include <QScreen>
 #include <QStackedWidget>
 
 #include <array>
+
+// The icon lives in this static library's resources, which a static library registers only when
+// asked to; the macro cannot stand inside a namespace.
+static void registerWindowResources() { Q_INIT_RESOURCE(resources); }
 
 namespace shrink2d {
 namespace {
@@ -35,9 +41,10 @@ QString qs(std::string_view text)
 
 QFont makeFont(const char* family, qreal points, bool bold)
 {
-    QFont font(QString::fromUtf8(family));
+    QFont font(installedFamily(QString::fromUtf8(family)));
     font.setPointSizeF(points);
     font.setBold(bold);
+    font.setHintingPreference(kCaptionHinting);
     return font;
 }
 
@@ -179,7 +186,10 @@ Form1::Form1(toolkit::Shell* shell) : m_shell(shell)
 
     setWindowTitle(QString::fromUtf8("澄数2D缩水软件V1.1（本软件由澄数提供）") +
                    qs(kHomePage).toUpper());
-    setWindowIcon(QIcon(QStringLiteral(":/shrink2d/icon.png")));
+    registerWindowResources();
+    // Naming the format decodes with the built-in PNG reader; left open, Qt would load every
+    // image-format plugin to sniff the file.
+    setWindowIcon(QIcon(QPixmap(QStringLiteral(":/shrink2d/icon.png"), "png")));
     setFixedSize(548, 372); // 8220 × 5580 twips of client area
     QPalette p = palette();
     p.setColor(QPalette::Window, toQColor(kLightGrey));
