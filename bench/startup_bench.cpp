@@ -22,6 +22,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -38,6 +39,27 @@ constexpr int kWidth = 548;
 constexpr int kHeight = 372;
 constexpr int kNoFrameTimeoutMs = 20'000;
 
+// Resident pages of mapped font files, in MiB, from this process's memory map. The kernel maps
+// the cached pages around each glyph read (64 KiB a fault), so a few dozen CJK glyphs spread
+// over a large face account for megabytes of clean, shared pages.
+double fontFilePagesMiB()
+{
+    std::ifstream maps("/proc/self/smaps");
+    std::string line;
+    bool fontFile = false;
+    long kib = 0;
+    while (std::getline(maps, line)) {
+        const std::size_t space = line.find(' ');
+        if (space != std::string::npos && line.find('-') < space) { // a mapping's header line
+            const std::string_view path = std::string_view(line).substr(line.rfind(' ') + 1);
+            fontFile = path.ends_with(".ttf") || path.ends_with(".ttc") || path.ends_with(".otf");
+        } else if (fontFile && line.rfind("Rss:", 0) == 0) {
+            kib += std::atol(line.c_str() + 4);
+        }
+    }
+    return static_cast<double>(kib) / 1024.0;
+}
+
 // Ends the process once the first paint of the watched window has been flushed: the exit is
 // queued behind the paint, and the rest of that paint pass (children, backing-store flush) runs
 // before queued calls.
@@ -50,6 +72,9 @@ public:
             auto* window = static_cast<QWidget*>(watched);
             QTimer::singleShot(0, [window] {
                 std::printf("painted %dx%d\n", window->width(), window->height());
+                std::fflush(stdout);
+                // After the line the frame time is taken from, so the count does not delay it.
+                std::printf("%.2f\n", fontFilePagesMiB());
                 std::fflush(stdout);
                 // Tearing the widgets down is not start-up; leave at once.
                 std::_Exit(0);
@@ -89,6 +114,7 @@ struct Sample {
     double cpuMs = 0;   // the child's user and system time, which waiting for a core on a
                         // busy machine does not inflate
     double peakMiB = 0;
+    double fontMiB = 0; // of the peak: resident pages of font files at the first frame
     std::string line;
 };
 
@@ -131,6 +157,9 @@ bool sampleOnce(const char* variant, std::FILE* errors, Sample& sample)
     char c = 0;
     while (read(out[0], &c, 1) == 1 && c != '\n') sample.line.push_back(c);
     const Clock::time_point painted = Clock::now();
+    std::string fontLine;
+    while (read(out[0], &c, 1) == 1 && c != '\n') fontLine.push_back(c);
+    sample.fontMiB = std::atof(fontLine.c_str());
     close(out[0]);
     int status = 0;
     rusage usage{};
@@ -166,21 +195,23 @@ double median(std::vector<double> values)
 }
 
 struct Summary {
-    double frameMs, exitMs, minFrameMs, cpuMs, peakMiB;
+    double frameMs, exitMs, minFrameMs, cpuMs, peakMiB, fontMiB;
     std::string line;
 };
 
 Summary summarise(const std::vector<Sample>& samples)
 {
-    std::vector<double> frame, exit, cpu, peak;
+    std::vector<double> frame, exit, cpu, peak, font;
     for (const Sample& s : samples) {
         frame.push_back(s.frameMs);
         exit.push_back(s.exitMs);
         cpu.push_back(s.cpuMs);
         peak.push_back(s.peakMiB);
+        font.push_back(s.fontMiB);
     }
-    return {median(frame), median(exit), *std::min_element(frame.begin(), frame.end()),
-            median(cpu),   median(peak), samples.back().line};
+    return {median(frame),      median(exit), *std::min_element(frame.begin(), frame.end()),
+            median(cpu),        median(peak), median(font),
+            samples.back().line};
 }
 
 int runParent(int runs)
@@ -202,12 +233,12 @@ int runParent(int runs)
     const Summary empty = summarise(samples[1]);
     std::printf("start-up to the first painted frame, medians of %d runs (platform %s)\n", runs,
                 std::getenv("QT_QPA_PLATFORM"));
-    std::printf("%-8s %14s %10s %11s %8s %13s  %s\n", "variant", "first frame ms", "(min ms)",
-                "to exit ms", "CPU ms", "peak RSS MiB", "child said");
+    std::printf("%-8s %14s %10s %11s %8s %13s %15s  %s\n", "variant", "first frame ms", "(min ms)",
+                "to exit ms", "CPU ms", "peak RSS MiB", "font files MiB", "child said");
     for (std::size_t v = 0; v < variants.size(); ++v) {
         const Summary& s = v == 0 ? form : empty;
-        std::printf("%-8s %14.1f %10.1f %11.1f %8.1f %13.1f  %s\n", variants[v], s.frameMs,
-                    s.minFrameMs, s.exitMs, s.cpuMs, s.peakMiB, s.line.c_str());
+        std::printf("%-8s %14.1f %10.1f %11.1f %8.1f %13.1f %15.1f  %s\n", variants[v], s.frameMs,
+                    s.minFrameMs, s.exitMs, s.cpuMs, s.peakMiB, s.fontMiB, s.line.c_str());
     }
     const double timeRatio = form.frameMs / empty.frameMs;
     const double memoryRatio = form.peakMiB / empty.peakMiB;
@@ -216,6 +247,11 @@ int runParent(int runs)
                 form.cpuMs / empty.cpuMs, memoryRatio);
     std::printf("goal: time at most 1.3x -> %s; memory at most 1.4x -> %s\n",
                 timeRatio <= 1.3 ? "met" : "NOT met", memoryRatio <= 1.4 ? "met" : "NOT met");
+    // The goal stands on the whole peak; this only says how much of the difference is clean
+    // page cache of font files, which the empty window, drawing no text, never touches.
+    std::printf("memory without font-file pages: %.1f / %.1f MiB = %.2fx\n",
+                form.peakMiB - form.fontMiB, empty.peakMiB - empty.fontMiB,
+                (form.peakMiB - form.fontMiB) / (empty.peakMiB - empty.fontMiB));
     return 0;
 }
 
