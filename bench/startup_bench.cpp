@@ -110,7 +110,7 @@ int runChild(int argc, char** argv, std::string_view variant)
 
 struct Sample {
     double frameMs = 0; // spawn to the child's "painted" line
-    double exitMs = 0;  // spawn to the child reaped
+    double exitMs = 0;  // spawn to the child reaped (after it counted its font pages)
     double cpuMs = 0;   // the child's user and system time, which waiting for a core on a
                         // busy machine does not inflate
     double peakMiB = 0;
