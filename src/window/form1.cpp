@@ -44,6 +44,8 @@ QFont makeFont(const char* family, qreal points, bool bold)
     QFont font(installedFamily(QString::fromUtf8(family)));
     font.setPointSizeF(points);
     font.setBold(bold);
+    // Set here too: not every font the window paints with is resolved against the application
+    // font (left unset, one face went back to the autohinter at start-up).
     font.setHintingPreference(kCaptionHinting);
     return font;
 }
