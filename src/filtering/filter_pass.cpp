@@ -128,31 +128,41 @@ ConditionResult applyConditions(std::string_view listText, const FilterSettings&
     return result;
 }
 
-PassOutcome runFilterPass(std::string_view listText, const FilterSettings& settings)
+PassOutcome runFilterPass(std::string_view listText, const FilterSettings& settings,
+                          const BankerStep& bankerStep)
 {
     PassOutcome outcome;
     outcome.listWasEmpty = listText.empty();
-    if (std::optional<std::string> kept = keepSurvivors(listText, settings, settings.banker)) {
-        outcome.listText = std::move(*kept);
-        outcome.countLine = countLine(countCandidates(outcome.listText));
+    const std::string_view afterBanker = bankerStep();
+    ConditionResult result = applyConditions(afterBanker, settings);
+    if (result.unreadable) {
+        // The list is left as the banker step leaves it, so nothing the user typed is lost.
+        outcome.listText = afterBanker;
+        outcome.unreadable = std::move(result.unreadable);
         return outcome;
     }
-    // The walk met an element that it cannot classify, but it reads the list as it stood before
-    // the banker filter. An empty element that the filter keeps next to dropped ones at an end of
-    // its text ("00  99" with the banker digit 0 becomes "00  ") is gone when that text is read
-    // back, so only the text the filter leaves can say whether the pass stops.
-    const std::optional<std::string> banked = bankerFilter(listText, settings.banker);
-    const std::string_view afterBanker = banked ? std::string_view(*banked) : listText;
-    if (std::optional<std::string> kept = keepSurvivors(afterBanker, settings, DigitSet{})) {
-        outcome.listText = std::move(*kept);
-        outcome.countLine = countLine(countCandidates(outcome.listText));
-        return outcome;
-    }
-    // Stopped: the list is left as the banker filter leaves it, and the element is reported
-    // where it stands in that list.
-    outcome.listText = afterBanker;
-    outcome.unreadable = firstUnreadable(outcome.listText);
+    outcome.listText = std::move(result.listText);
+    outcome.countLine = countLine(countCandidates(outcome.listText));
     return outcome;
+}
+
+PassOutcome runFilterPass(std::string_view listText, const FilterSettings& settings)
+{
+    // The banker digits and the rows in one walk, without the filtered copy. When that walk
+    // classifies every element it meets, its survivors stand in for the banker step's list: the
+    // rows keep every one of them. Otherwise the press decides on the list the banker filter
+    // leaves (an empty element it keeps at an end of its text is gone when that text is read).
+    if (settings.banker.any()) {
+        if (const std::optional<std::string> kept =
+                keepSurvivors(listText, settings, settings.banker)) {
+            return runFilterPass(listText, settings, [&] { return std::string_view(*kept); });
+        }
+    }
+    std::optional<std::string> banked;
+    return runFilterPass(listText, settings, [&] {
+        banked = bankerFilter(listText, settings.banker);
+        return banked ? std::string_view(*banked) : listText;
+    });
 }
 
 } // namespace shrink2d

@@ -5,6 +5,7 @@
 #include "filtering/generation.h"
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -34,13 +35,27 @@ struct ConditionResult {
 // cannot be classified, whatever conditions are set. Linear in the length of the text.
 ConditionResult applyConditions(std::string_view listText, const FilterSettings& settings);
 
-// One press of "2、过滤" on a list text, without a window.
+// What one press of "2、过滤" leaves.
 struct PassOutcome {
     bool listWasEmpty = false; // the text was exactly empty: the empty-list message is due
     std::string listText;      // what the result box holds afterwards
     std::optional<std::string> countLine; // nullopt when the pass stopped on an unreadable element
     std::optional<Unreadable> unreadable;
 };
+
+// The banker step of a press as a front end runs it on the list it holds: it filters that list
+// and returns the text the filter leaves (the list itself when no banker digit is set).
+using BankerStep = std::function<std::string_view()>;
+
+// One press of "2、过滤", the only definition of it: whether the empty-list message is due, the
+// banker step, the eight rows over the list it leaves read afresh, then the survivors and their
+// count line; or, at the first element that cannot be classified, the list as the banker step
+// left it and that element. listText is read before the banker step only, so the step may
+// replace the text it points into.
+PassOutcome runFilterPass(std::string_view listText, const FilterSettings& settings,
+                          const BankerStep& bankerStep);
+
+// The same press on a list held as text alone, with the core's banker filter.
 PassOutcome runFilterPass(std::string_view listText, const FilterSettings& settings);
 
 } // namespace shrink2d

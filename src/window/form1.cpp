@@ -378,18 +378,21 @@ void Form1::Command3_Click()
     // The pass works on a copy of the list and writes the box once at the end: every write lays
     // the whole text out again.
     TextBuffer list(*Text3);
-    if (list.view().empty()) m_messageBox->ShowInformation(kEmptyListPrompt, kMessageTitle);
     FormControls pass = m_controls;
     pass.Text3 = &list;
-    dingdan::ApplyBankerFilter(pass);
-    const ConditionResult result = applyConditions(list.view(), readFilterSettings(m_controls));
-    if (result.unreadable) {
-        // The list stays as the banker filter left it, so nothing the user typed is lost.
+    const PassOutcome outcome = runFilterPass(list.view(), readFilterSettings(m_controls), [&] {
+        dingdan::ApplyBankerFilter(pass);
+        return list.view();
+    });
+    if (outcome.listWasEmpty) m_messageBox->ShowInformation(kEmptyListPrompt, kMessageTitle);
+    if (outcome.unreadable) {
         list.commit();
-        m_messageBox->ShowInformation(unreadableMessage(*result.unreadable), kMessageTitle);
+        m_messageBox->ShowInformation(unreadableMessage(*outcome.unreadable), kMessageTitle);
         return;
     }
-    Text3->SetText(result.listText);
+    Text3->SetText(outcome.listText);
+    // Counted as the box reads back, as after generation: the box turns a no-break space typed
+    // inside an element into a blank.
     Text1->SetText(countLine(countCandidates(Text3->Text())));
 }
 
