@@ -2,6 +2,7 @@
 
 #include "filtering/attributes.h"
 #include "filtering/utf8.h"
+#include "filtering/version.h"
 
 #include <CLI/CLI.hpp>
 

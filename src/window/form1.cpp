@@ -6,6 +6,7 @@
 #include "filtering/filter_settings.h"
 #include "filtering/generation.h"
 #include "filtering/messages.h"
+#include "filtering/version.h"
 #include "toolkit/fonts.h"
 #include "window/home_page.h"
 #include "window/notice.h"
@@ -186,8 +187,8 @@ Form1::Form1(toolkit::Shell* shell) : m_shell(shell)
     }
     m_messageBox = std::make_unique<toolkit::MessageBox>(this);
 
-    setWindowTitle(QString::fromUtf8("澄数2D缩水软件V1.1（本软件由澄数提供）") +
-                   qs(kHomePage).toUpper());
+    setWindowTitle(QString::fromUtf8("澄数2D缩水软件") + qs(kTitleVersion) +
+                   QString::fromUtf8("（本软件由澄数提供）") + qs(kHomePage).toUpper());
     registerWindowResources();
     // Naming the format decodes with the built-in PNG reader; left open, Qt would load every
     // image-format plugin to sniff the file.

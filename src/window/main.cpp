@@ -1,3 +1,4 @@
+#include "filtering/version.h"
 #include "toolkit/fonts.h"
 #include "window/form1.h"
 

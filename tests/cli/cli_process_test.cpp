@@ -1,5 +1,7 @@
 #include "filtering/filter_pass.h"
 #include "filtering/generation.h"
+#include "filtering/version.h"
+#include "test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -96,14 +98,8 @@ protected:
     fs::path m_dir;
 };
 
-std::string hundredNumbersOneALine()
-{
-    std::string text;
-    for (int n = 0; n < 100; ++n) text += std::to_string(n / 10) + std::to_string(n % 10) + "\n";
-    return text;
-}
-
-std::string countLine(int count) { return "       共计:" + std::to_string(count) + "注"; }
+std::string hundredNumbersOneALine() { return test::hundredNumbers('\n'); }
+using test::countLine;
 
 TEST_F(CliProcess, DefaultRunPrintsTheHundredNumbersAndTheCountLine)
 {
@@ -215,7 +211,7 @@ INSTANTIATE_TEST_SUITE_P(BadRuns, CliUsage,
                                                    {"--list", "/nonexistent/numbers.txt"},
                                                    "/nonexistent/numbers.txt"},
                                          UsageCase{"DirectoryAsFile", {"--list", "/"}, "\"/\""}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         test::ByName());
 
 TEST_F(CliProcess, HelpAndVersionExitZero)
 {
@@ -304,7 +300,7 @@ INSTANTIATE_TEST_SUITE_P(
                                       s.size.kill = true;
                                   },
                                   0}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::ByName());
 
 TEST_F(CliProcess, EvenBigAndBigEvenLeaveFourNumbers)
 {
@@ -341,8 +337,8 @@ INSTANTIATE_TEST_SUITE_P(
         AliasCase{"--size-parity", "BO", "大奇"}, AliasCase{"--size-parity", "SO", "小奇"},
         AliasCase{"--size", "BB", "大大"}, AliasCase{"--size", "SS", "小小"},
         AliasCase{"--size", "BS", "大小"}, AliasCase{"--size", "SB", "小大"}),
-    [](const auto& info) {
-        std::string name = std::string(info.param.option).substr(2) + "_" + info.param.ascii;
+    [](const auto& row) {
+        std::string name = std::string(row.param.option).substr(2) + "_" + row.param.ascii;
         for (char& c : name) {
             if (c == '-') c = '_';
         }

@@ -1,4 +1,5 @@
 #include "cli/list_input.h"
+#include "test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -40,7 +41,7 @@ INSTANTIATE_TEST_SUITE_P(
                     SeparatedCase{"NoBreakSpaceStays", "05\u00A017\n", "05\u00A017 "},
                     SeparatedCase{"CutIdeographicSpaceStays", "05\xE3\x80", "05\xE3\x80 "},
                     SeparatedCase{"ElementsKeptWhole", "123\n7\nx5\n", "123 7 x5 "}),
-    [](const auto& info) { return std::string(info.param.name); });
+    shrink2d::test::ByName());
 
 TEST(ListFileRaw, KeepsTheTextAsItIs)
 {

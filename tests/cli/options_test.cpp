@@ -1,4 +1,6 @@
 #include "cli/options.h"
+#include "filtering/version.h"
+#include "test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -132,7 +134,7 @@ INSTANTIATE_TEST_SUITE_P(
                     // Stray words in the order given, control characters shown as text.
                     BadArgs{"StrayWordsInOrder", {"a", "b"}, "\"a\" \"b\""},
                     BadArgs{"LineBreakShownAsText", {"--size", "BB", "x\n"}, "\"x\\n\""}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::ByName());
 
 TEST(ParseRefusedMessage, IsOneLineWhateverTheUserTyped)
 {

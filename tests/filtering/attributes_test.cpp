@@ -54,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
         Classified{"OneCharacterFillsBoth", "7", 14, 4, 0, "7 7 11 奇奇 大大 奇大 大奇"},
         Classified{"ThreeCharactersUseTheEnds", "123", 4, 4, 2, "1 3 10 奇奇 小小 奇小 小奇"},
         Classified{"TabInsideIsIgnored", "5\t5", 10, 0, 0, "5 5 22 奇奇 大大 奇大 大奇"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::ByName());
 
 struct DigitClass {
     char digit;
@@ -84,7 +84,7 @@ INSTANTIATE_TEST_SUITE_P(
                       DigitClass{'4', 1, "偶", "小"}, DigitClass{'5', 2, "奇", "大"},
                       DigitClass{'6', 0, "偶", "大"}, DigitClass{'7', 1, "奇", "大"},
                       DigitClass{'8', 2, "偶", "大"}, DigitClass{'9', 0, "奇", "大"}),
-    [](const auto& info) { return std::string(1, info.param.digit); });
+    [](const auto& row) { return std::string(1, row.param.digit); });
 
 struct Unclassifiable {
     const char* name;
@@ -120,7 +120,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Unclassifiable{"MalformedByteLast", "5\xFF", Position::Second},
                       Unclassifiable{"StrayContinuationFirst", std::string("\x80") + "5",
                                      Position::First}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::ByName());
 
 TEST(LenientValue, ReadsLeadingAsciiDigitsAndNeverFails)
 {

@@ -57,7 +57,7 @@ INSTANTIATE_TEST_SUITE_P(
         BankerCase{"ThreeCharactersLastEnd", digits({3}), "123 ", "123 "},
         BankerCase{"MiddleCharacterIgnored", digits({2}), "123 ", ""},
         BankerCase{"TabInsideWrittenWhole", digits({3}), "3\t4 ", "3\t4 "}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::ByName());
 
 } // namespace
 } // namespace shrink2d

@@ -43,7 +43,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadingCase{"WrittenForm", "05 17 99 ", {"05", "17", "99"}},
         ReadingCase{"TabsAndLineBreaksStayInside", "\t1 2\r\n3 4\n", {"\t1", "2\r\n3", "4\n"}},
         ReadingCase{"IdeographicSpaceIsNoBlank", "1\u30002 ", {"1\u30002"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::ByName());
 
 TEST(CountLine, HasSevenBlanksAsciiColonAndNoBlankBeforeTheUnit)
 {
@@ -76,7 +76,7 @@ INSTANTIATE_TEST_SUITE_P(Selections, Generation,
                                                           digits({5, 0}), "10 15 90 95 "},
                                            GenerationCase{"ZeroByAll", digits({0}), kAllDigits,
                                                           "00 01 02 03 04 05 06 07 08 09 "}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         test::ByName());
 
 TEST(Generation, AllByAllIsTheHundredNumbersInThreeHundredCharacters)
 {

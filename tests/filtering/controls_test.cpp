@@ -67,7 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{
             "Option3SetsBothCheck28Groups", [](FakeForm& f) { FakeForm::selectKill(f.Option3); },
             Ticks().kill(&FilterSettings::paritySize, {}).kill(&FilterSettings::sizeParity, {})}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::ByName());
 
 TEST(TickedDigits, OnlyValueOneCounts)
 {

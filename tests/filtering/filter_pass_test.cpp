@@ -11,6 +11,7 @@
 namespace shrink2d {
 namespace {
 
+using test::countLine;
 using test::hundredNumbers;
 using test::PrintTo;
 using test::Ticks;
@@ -19,8 +20,6 @@ constexpr test::Group kParity = &FilterSettings::parity;
 constexpr test::Group kParitySize = &FilterSettings::paritySize;
 constexpr test::Group kSizeParity = &FilterSettings::sizeParity;
 constexpr test::Group kSize = &FilterSettings::size;
-
-std::string countOf(const char* count) { return std::string("       共计:") + count + "注"; }
 
 // The elements of before missing from after, joined by blanks.
 std::string dropped(std::string_view before, std::string_view after)
@@ -37,7 +36,7 @@ std::string dropped(std::string_view before, std::string_view after)
 struct HundredCase {
     const char* name;
     FilterSettings settings;
-    const char* count;
+    long count;
     const char* gone = nullptr; // the dropped elements, when given
     const char* kept = nullptr; // the whole result text, when given
 };
@@ -50,7 +49,7 @@ TEST_P(PassOverHundred, KeepsTheSurvivorsInOrder)
     const PassOutcome outcome = runFilterPass(hundredNumbers(), c.settings);
     EXPECT_FALSE(outcome.listWasEmpty);
     EXPECT_FALSE(outcome.unreadable);
-    EXPECT_EQ(outcome.countLine, countOf(c.count));
+    EXPECT_EQ(outcome.countLine, countLine(c.count));
     if (c.gone) {
         EXPECT_EQ(dropped(hundredNumbers(), outcome.listText), c.gone);
     }
@@ -62,26 +61,26 @@ TEST_P(PassOverHundred, KeepsTheSurvivorsInOrder)
 INSTANTIATE_TEST_SUITE_P(
     Conditions, PassOverHundred,
     ::testing::Values(
-        HundredCase{"NothingTicked", {}, "100", ""},
-        HundredCase{"SumTen", Ticks().sum(10), "91", "19 28 37 46 55 64 73 82 91 "},
-        HundredCase{"SumsZeroAndEighteen", Ticks().sum(0).sum(18), "98", "00 99 "},
-        HundredCase{"SumTailZero", Ticks().sumTail(0), "90", "00 19 28 37 46 55 64 73 82 91 "},
-        HundredCase{"SpanZero", Ticks().span(0), "90", "00 11 22 33 44 55 66 77 88 99 "},
-        HundredCase{"SpanNine", Ticks().span(9), "98", "09 90 "},
-        HundredCase{"Road01", Ticks().road(1), "88", "01 04 07 31 34 37 61 64 67 91 94 97 "},
-        HundredCase{"Road21", Ticks().road(21), "91", "21 24 27 51 54 57 81 84 87 "},
-        HundredCase{"EvenEvenFix", Ticks().fix(kParity, {0}), "25"},
-        HundredCase{"EvenEvenKill", Ticks().kill(kParity, {0}), "75"},
+        HundredCase{"NothingTicked", {}, 100, ""},
+        HundredCase{"SumTen", Ticks().sum(10), 91, "19 28 37 46 55 64 73 82 91 "},
+        HundredCase{"SumsZeroAndEighteen", Ticks().sum(0).sum(18), 98, "00 99 "},
+        HundredCase{"SumTailZero", Ticks().sumTail(0), 90, "00 19 28 37 46 55 64 73 82 91 "},
+        HundredCase{"SpanZero", Ticks().span(0), 90, "00 11 22 33 44 55 66 77 88 99 "},
+        HundredCase{"SpanNine", Ticks().span(9), 98, "09 90 "},
+        HundredCase{"Road01", Ticks().road(1), 88, "01 04 07 31 34 37 61 64 67 91 94 97 "},
+        HundredCase{"Road21", Ticks().road(21), 91, "21 24 27 51 54 57 81 84 87 "},
+        HundredCase{"EvenEvenFix", Ticks().fix(kParity, {0}), 25},
+        HundredCase{"EvenEvenKill", Ticks().kill(kParity, {0}), 75},
         // The other group of Check28 has nothing ticked, so in fix mode it rejects nothing.
-        HundredCase{"EvenBigAloneFix", Ticks().fix(kParitySize, {0}), "25", nullptr,
+        HundredCase{"EvenBigAloneFix", Ticks().fix(kParitySize, {0}), 25, nullptr,
                     "05 06 07 08 09 25 26 27 28 29 45 46 47 48 49 65 66 67 68 69 85 86 87 88 89 "},
-        HundredCase{"SmallOddAloneFix", Ticks().fix(kSizeParity, {3}), "25"},
-        HundredCase{"EvenBigAndBigEvenFix", Ticks().fix(kParitySize, {0}).fix(kSizeParity, {0}),
-                    "4", nullptr, "66 68 86 88 "},
-        HundredCase{"SizeAllFix", Ticks().fix(kSize, {0, 1, 2, 3}), "100", ""},
-        HundredCase{"SizeAllKill", Ticks().kill(kSize, {0, 1, 2, 3}), "0", nullptr, ""},
-        HundredCase{"KillModeNothingTicked", Ticks().kill(kParity, {}).kill(kSize, {}), "100", ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+        HundredCase{"SmallOddAloneFix", Ticks().fix(kSizeParity, {3}), 25},
+        HundredCase{"EvenBigAndBigEvenFix", Ticks().fix(kParitySize, {0}).fix(kSizeParity, {0}), 4,
+                    nullptr, "66 68 86 88 "},
+        HundredCase{"SizeAllFix", Ticks().fix(kSize, {0, 1, 2, 3}), 100, ""},
+        HundredCase{"SizeAllKill", Ticks().kill(kSize, {0, 1, 2, 3}), 0, nullptr, ""},
+        HundredCase{"KillModeNothingTicked", Ticks().kill(kParity, {}).kill(kSize, {}), 100, ""}),
+    test::ByName());
 
 struct SmallCase {
     const char* name;
@@ -89,7 +88,7 @@ struct SmallCase {
     FilterSettings settings;
     bool listWasEmpty;
     std::string after;
-    const char* count;
+    long count;
 };
 
 class PassOnSmallLists : public ::testing::TestWithParam<SmallCase> {};
@@ -100,29 +99,28 @@ TEST_P(PassOnSmallLists, WritesSurvivorsAndCount)
     const PassOutcome outcome = runFilterPass(c.text, c.settings);
     EXPECT_EQ(outcome.listWasEmpty, c.listWasEmpty);
     EXPECT_EQ(outcome.listText, c.after);
-    EXPECT_EQ(outcome.countLine, countOf(c.count));
+    EXPECT_EQ(outcome.countLine, countLine(c.count));
     EXPECT_FALSE(outcome.unreadable);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Lists, PassOnSmallLists,
     ::testing::Values(
-        SmallCase{"EmptyText", "", {}, true, "", "0"},
-        SmallCase{"BlanksAloneAreNotEmpty", "   ", {}, false, "", "0"},
+        SmallCase{"EmptyText", "", {}, true, "", 0},
+        SmallCase{"BlanksAloneAreNotEmpty", "   ", {}, false, "", 0},
         // The empty-list test looks at the text before the banker filter empties it.
-        SmallCase{"BankerEmptiesTheList", "03 13 ", Ticks().banker({5}), false, "", "0"},
-        SmallCase{"BankerThenSum", "03 13 30 44 ", Ticks().banker({3}).sum(4), false, "03 30 ",
-                  "2"},
-        SmallCase{"BlanksRewritten", "  12   ", {}, false, "12 ", "1"},
-        SmallCase{"OneCharacterIs77Dropped", "7 ", Ticks().sum(14), false, "", "0"},
-        SmallCase{"OneCharacterIs77Kept", "7 ", Ticks().sum(7), false, "7 ", "1"},
-        SmallCase{"ThreeCharactersByTheirEnds", "123 456 ", Ticks().span(2), false, "", "0"},
-        SmallCase{"LineBreakInsideDigits", "34\r\n56 ", Ticks().sum(9), false, "", "0"},
+        SmallCase{"BankerEmptiesTheList", "03 13 ", Ticks().banker({5}), false, "", 0},
+        SmallCase{"BankerThenSum", "03 13 30 44 ", Ticks().banker({3}).sum(4), false, "03 30 ", 2},
+        SmallCase{"BlanksRewritten", "  12   ", {}, false, "12 ", 1},
+        SmallCase{"OneCharacterIs77Dropped", "7 ", Ticks().sum(14), false, "", 0},
+        SmallCase{"OneCharacterIs77Kept", "7 ", Ticks().sum(7), false, "7 ", 1},
+        SmallCase{"ThreeCharactersByTheirEnds", "123 456 ", Ticks().span(2), false, "", 0},
+        SmallCase{"LineBreakInsideDigits", "34\r\n56 ", Ticks().sum(9), false, "", 0},
         // The banker filter keeps the empty element but writes it last, where the blanks it
         // leaves are trimmed when the list is read again: nothing unreadable remains.
         SmallCase{"EmptyElementTrimmedAfterBanker", "00  99 ", Ticks().banker({0}), false, "00 ",
-                  "1"}),
-    [](const auto& info) { return std::string(info.param.name); });
+                  1}),
+    test::ByName());
 
 struct BadCase {
     const char* name;
@@ -178,7 +176,7 @@ INSTANTIATE_TEST_SUITE_P(
                 Ticks().banker({0, 1}),
                 {2, "", Position::First},
                 "12  13 "}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::ByName());
 
 TEST(ApplyConditions, StopsWithAnEmptyListEvenWithNoConditions)
 {
@@ -194,10 +192,10 @@ TEST(LongPastedList, FortyThousandNumbersAreAllExamined)
     for (int k = 0; k < 400; ++k) text += hundredNumbers();
     const PassOutcome unchanged = runFilterPass(text, {});
     EXPECT_EQ(unchanged.listText, text);
-    EXPECT_EQ(unchanged.countLine, countOf("40000"));
+    EXPECT_EQ(unchanged.countLine, countLine(40000));
 
     const PassOutcome filtered = runFilterPass(text, Ticks().sum(10));
-    EXPECT_EQ(filtered.countLine, countOf("36400"));
+    EXPECT_EQ(filtered.countLine, countLine(36400));
     EXPECT_EQ(filtered.listText.substr(filtered.listText.size() - 9), "97 98 99 ");
 
     text.replace(text.size() - 3, 2, "9x");

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <random>
 #include <string>
 #include <vector>
@@ -52,14 +53,41 @@ protected:
         return s;
     }
 
-    static bool passes(std::string_view element, const FilterSettings& s)
+    // One of the four pattern groups, and ticks for it with at least one item ticked.
+    std::pair<PatternGroup FilterSettings::*, std::array<bool, 4>> randomTicks()
     {
-        const auto digitAt = [](char c) { return static_cast<std::size_t>(c - '0'); };
-        if (s.banker.any() && !s.banker.test(digitAt(element.front())) &&
-            !s.banker.test(digitAt(element.back()))) {
-            return false;
+        static constexpr std::array<PatternGroup FilterSettings::*, 4> groups = {
+            &FilterSettings::parity, &FilterSettings::paritySize, &FilterSettings::sizeParity,
+            &FilterSettings::size};
+        std::array<bool, 4> ticks{};
+        ticks.at(std::uniform_int_distribution<std::size_t>(0, 3)(m_rng)) = true;
+        for (bool& ticked : ticks) ticked = ticked || chance(30);
+        return {groups.at(std::uniform_int_distribution<std::size_t>(0, 3)(m_rng)), ticks};
+    }
+
+    // The settings with one more value killed in one of the four numeric rows.
+    FilterSettings withOneMoreKill(FilterSettings s)
+    {
+        const auto pick = [this](long last) {
+            return std::uniform_int_distribution<long>(0, last)(m_rng);
+        };
+        switch (std::uniform_int_distribution<int>(0, 3)(m_rng)) {
+        case 0:
+            s.sums.values.push_back(pick(18));
+            break;
+        case 1:
+            s.sumTails.values.push_back(pick(9));
+            break;
+        case 2:
+            s.spans.values.push_back(pick(9));
+            break;
+        default: {
+            const std::string_view road = kRoadCaptions.at(
+                std::uniform_int_distribution<std::size_t>(0, kRoadCaptions.size() - 1)(m_rng));
+            s.roads.values.push_back(std::stol(std::string(road)));
         }
-        return !conditionsReject(std::get<CandidateAttributes>(computeAttributes(element)), s);
+        }
+        return s;
     }
 
     static constexpr int kIterations = 300;
@@ -87,27 +115,67 @@ TEST_F(RandomPasses, NoTicksChangeNothing)
     }
 }
 
-// Subsequence, every survivor passing and as many surviving as pass: together they pin the
-// survivors exactly.
-TEST_F(RandomPasses, SurvivorsAreTheElementsThatPassInTheirOrder)
+// Whether part is what is left of whole after dropping some of its elements.
+bool isSubsequence(std::string_view part, std::string_view whole)
+{
+    const std::vector<std::string_view> kept = splitCandidates(part);
+    std::size_t matched = 0;
+    for (const std::string_view element : splitCandidates(whole)) {
+        if (matched < kept.size() && kept[matched] == element) ++matched;
+    }
+    return matched == kept.size();
+}
+
+// Fix and kill with the same ticks in one group split the survivors of everything else in two,
+// each element going to exactly one side.
+TEST_F(RandomPasses, FixAndKillWithTheSameTicksSplitTheList)
+{
+    for (int i = 0; i < kIterations; ++i) {
+        const std::string input = randomList();
+        FilterSettings fixed = randomSettings();
+        const auto [group, ticks] = randomTicks();
+        (fixed.*group).ticked = ticks;
+        (fixed.*group).kill = false;
+        FilterSettings killed = fixed;
+        (killed.*group).kill = true;
+        FilterSettings neither = fixed;
+        (neither.*group).ticked = {};
+
+        const std::string allText = runFilterPass(input, neither).listText;
+        const std::vector<std::string_view> all = splitCandidates(allText);
+        const std::string fixText = runFilterPass(input, fixed).listText;
+        const std::string killText = runFilterPass(input, killed).listText;
+        const std::vector<std::string_view> fix = splitCandidates(fixText);
+        const std::vector<std::string_view> kill = splitCandidates(killText);
+        std::size_t f = 0;
+        std::size_t k = 0;
+        for (const std::string_view element : all) {
+            if (f < fix.size() && fix[f] == element) {
+                ++f;
+            } else if (k < kill.size() && kill[k] == element) {
+                ++k;
+            } else {
+                ADD_FAILURE() << element << " is on neither side, in " << input;
+            }
+        }
+        EXPECT_EQ(f + k, fix.size() + kill.size()) << "an element is on both sides, in " << input;
+    }
+}
+
+TEST_F(RandomPasses, AKillTickNeverAddsASurvivor)
 {
     for (int i = 0; i < kIterations; ++i) {
         const std::string input = randomList();
         const FilterSettings settings = randomSettings();
-        const PassOutcome outcome = runFilterPass(input, settings);
-        const std::vector<std::string_view> survivors = splitCandidates(outcome.listText);
-        std::size_t matched = 0;
-        std::size_t passing = 0;
-        for (const std::string_view element : splitCandidates(input)) {
-            if (matched < survivors.size() && survivors[matched] == element) ++matched;
-            passing += passes(element, settings) ? 1 : 0;
-        }
-        EXPECT_EQ(matched, survivors.size()) << "not a subsequence of " << input;
-        EXPECT_EQ(survivors.size(), passing) << input;
-        for (const std::string_view element : survivors) {
-            EXPECT_TRUE(passes(element, settings)) << element << " survived in " << input;
-        }
-        EXPECT_EQ(outcome.countLine, countLine(survivors.size()));
+        const std::string before = runFilterPass(input, settings).listText;
+        EXPECT_TRUE(isSubsequence(runFilterPass(input, withOneMoreKill(settings)).listText, before))
+            << input;
+        FilterSettings patternKilled = settings;
+        const auto [group, ticks] = randomTicks();
+        PatternGroup& killing = patternKilled.*group;
+        if (!killing.kill) continue;
+        for (std::size_t k = 0; k < ticks.size(); ++k) killing.ticked.at(k) |= ticks.at(k);
+        EXPECT_TRUE(isSubsequence(runFilterPass(input, patternKilled).listText, before)) << input;
     }
 }
 

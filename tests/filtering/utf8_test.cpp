@@ -45,7 +45,7 @@ INSTANTIATE_TEST_SUITE_P(
                       EndsCase{"OverlongThreeByte", "\xE0\x80\xAF", "\xE0", "\xAF"},
                       EndsCase{"Surrogate", "\xED\xA0\x80", "\xED", "\x80"},
                       EndsCase{"BeyondUnicode", "\xF4\x90\x80\x80", "\xF4", "\x80"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::ByName());
 
 struct VisibleCase {
     const char* name;
@@ -74,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(
                       VisibleCase{"EscapeCountsAsOne", "\t\t\t", 2, "\\t\\t…"},
                       VisibleCase{"NothingShown", "a", 0, "…"},
                       VisibleCase{"EmptyText", "", 0, ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::ByName());
 
 } // namespace
 } // namespace shrink2d

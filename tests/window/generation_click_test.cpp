@@ -1,25 +1,17 @@
+#include "test_support.h"
 #include "window_test_support.h"
 
 namespace shrink2d::testing {
 namespace {
 
-std::string allHundred()
-{
-    std::string list;
-    for (int n = 0; n < 100; ++n) {
-        list += static_cast<char>('0' + n / 10);
-        list += static_cast<char>('0' + n % 10);
-        list += ' ';
-    }
-    return list;
-}
+using shrink2d::test::hundredNumbers;
 
 using GenerationClick = WindowTest;
 
 TEST_F(GenerationClick, RightAfterStartGivesAllHundredNumbers)
 {
     generate();
-    EXPECT_EQ(text3(), allHundred());
+    EXPECT_EQ(text3(), hundredNumbers());
     EXPECT_EQ(text1(), "       共计:100注");
 }
 
@@ -49,7 +41,7 @@ TEST_F(GenerationClick, GeneratingAgainAfterAFilterBringsBackTheFullList)
     click(*form->Command3);
     ASSERT_EQ(text1(), "       共计:91注");
     generate();
-    EXPECT_EQ(text3(), allHundred());
+    EXPECT_EQ(text3(), hundredNumbers());
     EXPECT_EQ(text1(), "       共计:100注");
 }
 

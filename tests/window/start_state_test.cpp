@@ -1,7 +1,9 @@
 #include "window/notice.h"
+#include "test_support.h"
 #include "window_test_support.h"
 
 #include "filtering/candidate_list.h"
+#include "filtering/version.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -75,12 +77,13 @@ INSTANTIATE_TEST_SUITE_P(
                      kLightGrey},
         ArrayAtStart{
             "Check29", &Form1::Check29, {"大大", "小小", "大小", "小大"}, 0, kSilver, kLightGrey}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::ByName());
 
 TEST_F(WindowTest, TitleSizeAndBackground)
 {
     EXPECT_EQ(form->windowTitle().toStdString(),
-              "澄数2D缩水软件V1.1（本软件由澄数提供）HTTP://WWW.CHENGSHU.EXAMPLE/");
+              "澄数2D缩水软件" + std::string(kTitleVersion) +
+                  "（本软件由澄数提供）HTTP://WWW.CHENGSHU.EXAMPLE/");
     EXPECT_EQ(form->size(), QSize(548, 372));
     EXPECT_EQ(form->minimumSize(), form->maximumSize()); // the user cannot resize it
     EXPECT_EQ(form->palette().color(QPalette::Window), QColor(0xE0, 0xE0, 0xE0));

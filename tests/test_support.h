@@ -3,6 +3,8 @@
 #include "filtering/filter_settings.h"
 #include "filtering/generation.h"
 
+#include <gtest/gtest.h>
+
 #include <initializer_list>
 #include <ostream>
 #include <string>
@@ -20,20 +22,31 @@ inline DigitSet digits(std::initializer_list<int> ticked)
 inline const DigitSet kAllDigits = DigitSet().set();
 
 // "00 01 … 99 " spelled out character by character, so that tests of the pass do not share a
-// fault with the generation.
-inline std::string hundredNumbers()
+// fault with the generation; each number is followed by the separator.
+inline std::string hundredNumbers(char separator = ' ')
 {
     std::string text;
     for (char first = '0'; first <= '9'; ++first) {
-        for (char second = '0'; second <= '9'; ++second) text += {first, second, ' '};
+        for (char second = '0'; second <= '9'; ++second) text += {first, second, separator};
     }
     return text;
 }
+
+// The count line for that many elements, spelled out here rather than taken from the core.
+inline std::string countLine(long count) { return "       共计:" + std::to_string(count) + "注"; }
 
 // Table rows print as their name when they fail, not as a dump of their bytes.
 template <typename Row>
 requires requires(const Row& row) { std::string_view(row.name); }
 void PrintTo(const Row& row, std::ostream* os) { *os << row.name; }
+
+// Names each case of a table after its row, so that a case keeps its name from run to run.
+struct ByName {
+    template <typename Row> std::string operator()(const ::testing::TestParamInfo<Row>& row) const
+    {
+        return std::string(row.param.name);
+    }
+};
 
 using Group = PatternGroup FilterSettings::*;
 using KillRow = NumericKill FilterSettings::*;
