@@ -19,6 +19,9 @@
 #include <QStackedWidget>
 
 #include <array>
+#include <span>
+#include <variant>
+#include <vector>
 
 // The icon lives in this static library's resources, which a static library registers only when
 // asked to; the macro cannot stand inside a namespace.
@@ -28,12 +31,6 @@ namespace shrink2d {
 namespace {
 
 using namespace toolkit;
-
-// Positions and sizes come in twips, 15 to a pixel at 96 dpi; Qt scales pixels with the screen.
-QRect twips(int left, int top, int width, int height)
-{
-    return {qRound(left / 15.0), qRound(top / 15.0), qRound(width / 15.0), qRound(height / 15.0)};
-}
 
 QString qs(std::string_view text)
 {
@@ -63,32 +60,144 @@ QFont digitFont() { return captionOnly(makeFont("隶书", 12, true)); }
 QFont conditionFont() { return captionOnly(makeFont("宋体", 12, true)); }
 QFont captionFont() { return captionOnly(makeFont("MS Sans Serif", 8.25, true)); }
 
-QStringList numberCaptions(int count)
+// Positions and sizes in twips, 15 to a pixel at 96 dpi, as the layout tables give them; Qt
+// scales pixels with the screen.
+struct Box {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+QRect twips(const Box& box)
 {
-    QStringList captions;
-    for (int k = 0; k < count; ++k) captions << QString::number(k);
-    return captions;
+    return {qRound(box.left / 15.0), qRound(box.top / 15.0), qRound(box.width / 15.0),
+            qRound(box.height / 15.0)};
 }
 
-template <std::size_t N> QStringList captionsOf(const std::array<std::string_view, N>& texts)
-{
-    QStringList captions;
-    for (const std::string_view text : texts) captions << qs(text);
-    return captions;
-}
+// Where item k of an array goes: item 0's box, moved `across` for each item along a row of
+// perRow items and `down` for each row.
+struct Grid {
+    Box first;
+    int across = 0;
+    int down = 0;
+    int perRow = 1;
 
-// One toggle box per caption, item k placed by place(k) in twips.
-template <typename Place>
-CheckBoxArray makeCheckBoxes(QWidget* parent, const QStringList& captions, Place place,
-                             const QFont& font, Colour fore, Colour back)
+    QRect place(int k) const
+    {
+        return twips({first.left + across * (k % perRow), first.top + down * (k / perRow),
+                      first.width, first.height});
+    }
+};
+
+// A row of boxes 360 twips apart, at that top within its frame.
+constexpr Grid boxRow(int top) { return {{240, top, 375, 375}, 360, 0, 10}; }
+// Four pattern boxes in a row (a second row 360 twips lower for items 4 to 7).
+constexpr Grid kPatternRow{{960, 360, 735, 375}, 720, 360, 4};
+// A fix/kill pair, one above the other.
+constexpr Grid modePair(int left, int top, int width) { return {{left, top, width, 255}, 0, 240}; }
+
+constexpr std::array<std::string_view, 19> kNumberCaptions = {
+    "0",  "1",  "2",  "3",  "4",  "5",  "6",  "7",  "8", "9",
+    "10", "11", "12", "13", "14", "15", "16", "17", "18"};
+constexpr std::span<const std::string_view> kDigitCaptions(kNumberCaptions.data(), 10);
+
+// The rows of a layout table. A table is built on one surface, the window or a page, in the
+// order of its rows, which is the form's member order: later controls lie above earlier ones
+// where they touch, and the keyboard visits them in that order. Controls inside a frame name it
+// by its place among the table's frames.
+struct FrameRow {
+    Frame* Form1::*frame; // null: the next item of the array
+    ControlArray<Frame> Form1::*array;
+    const char* caption;
+    Box box;
+};
+struct BoxesRow {
+    int frame;
+    CheckBoxArray Form1::*array;
+    std::span<const std::string_view> captions;
+    Grid grid;
+};
+struct PairRow {
+    int frame;
+    OptionArray Form1::*pair;
+    Grid grid;
+};
+struct LabelRow {
+    int frame;
+    Label* Form1::*label;
+    const char* caption;
+    Box box;
+};
+struct CommandRow {
+    int frame;
+    CommandButton* Form1::*button;
+    const char* caption;
+    Box box;
+};
+using LayoutRow = std::variant<FrameRow, BoxesRow, PairRow, LabelRow, CommandRow>;
+
+// The two fixed regions of the window; the text boxes of "结果" follow them.
+constexpr auto kWindowLayout = std::to_array<LayoutRow>({
+    FrameRow{&Form1::Frame5, nullptr, "组号", {120, 120, 1215, 5415}},
+    BoxesRow{0, &Form1::chk10, kDigitCaptions, {{720, 840, 300, 300}, 0, 360}},
+    BoxesRow{0, &Form1::chk100, kDigitCaptions, {{240, 840, 300, 300}, 0, 360}},
+    CommandRow{0, &Form1::Command1, "1、组号", {120, 4680, 975, 495}},
+    LabelRow{0, &Form1::Label2, "二位", {720, 360, 255, 375}},
+    LabelRow{0, &Form1::Label1, "一位", {240, 360, 255, 375}},
+    FrameRow{&Form1::Frame4, nullptr, "结果", {5640, 120, 2535, 5415}},
+    CommandRow{1, &Form1::Command3, "2、过滤", {120, 4800, 1095, 495}},
+    CommandRow{1, &Form1::Command2, "主页", {1200, 4800, 1215, 495}},
+});
+
+// Page 0, "基本条件".
+constexpr auto kPage0Layout = std::to_array<LayoutRow>({
+    FrameRow{&Form1::Frame2, nullptr, "杀跨度", {120, 120, 4095, 855}},
+    BoxesRow{0, &Form1::Check19, kDigitCaptions, boxRow(360)},
+    FrameRow{&Form1::Frame3, nullptr, "杀和值", {120, 960, 4095, 1095}},
+    BoxesRow{1, &Form1::Checkhe, kNumberCaptions, {{240, 240, 375, 375}, 360, 360, 10}},
+    FrameRow{&Form1::Frame6, nullptr, "杀012路", {120, 2760, 4095, 1095}},
+    BoxesRow{2, &Form1::Check32, kRoadCaptions, boxRow(360)},
+    LabelRow{2, &Form1::Label19, "2路：258", {2640, 720, 855, 255}},
+    LabelRow{2, &Form1::Label18, "1路：147", {1560, 720, 855, 255}},
+    LabelRow{2, &Form1::Label17, "0路：0369", {360, 720, 855, 255}},
+    FrameRow{&Form1::Frame1, nullptr, "定胆", {120, 3840, 4095, 975}},
+    BoxesRow{3, &Form1::Check26, kDigitCaptions, boxRow(360)},
+    FrameRow{&Form1::Frame7, nullptr, "杀合值", {120, 2040, 4095, 735}},
+    BoxesRow{4, &Form1::Check18, kDigitCaptions, boxRow(240)},
+});
+
+// Page 1, "特征条件": the three items of Frame8.
+constexpr auto kPage1Layout = std::to_array<LayoutRow>({
+    FrameRow{nullptr, &Form1::Frame8, "定、杀奇偶特征", {120, 240, 4095, 975}},
+    FrameRow{nullptr, &Form1::Frame8, "定、杀奇偶大小形态", {120, 1320, 4095, 1335}},
+    FrameRow{nullptr, &Form1::Frame8, "定、杀奇偶特征", {120, 2760, 4095, 1095}},
+    BoxesRow{1, &Form1::Check28, kParitySizeCaptions, kPatternRow},
+    PairRow{1, &Form1::Option3, modePair(240, 480, 735)},
+    PairRow{0, &Form1::Option1, modePair(240, 360, 735)},
+    BoxesRow{0, &Form1::Check27, kParityCaptions, kPatternRow},
+    BoxesRow{2, &Form1::Check29, kSizeCaptions, kPatternRow},
+    PairRow{2, &Form1::Option4, modePair(360, 360, 495)},
+    LabelRow{2, &Form1::Label3, "小：0到4 大：5到9", {1320, 795, 1935, 255}},
+});
+
+constexpr std::array<const char*, 4> kPageNames = {"基本条件", "特征条件", "高级条件", "其他条件"};
+constexpr Grid kPageSelectors{{1320, 240, 1095, 375}, 1080, 0, 4};
+constexpr Box kPages{1320, 600, 4335, 4935};
+
+// One toggle box per caption. Digit boxes (on the window) and condition boxes (on the pages)
+// differ in face and colours only.
+CheckBoxArray makeCheckBoxes(QWidget* parent, std::span<const std::string_view> captions,
+                             const Grid& grid, bool onPage)
 {
+    const QFont font = onPage ? conditionFont() : digitFont();
     CheckBoxArray array;
-    for (int k = 0; k < captions.size(); ++k) {
-        auto* box = new ToggleCheckBox(captions[k], parent);
-        box->setGeometry(place(k));
+    for (int k = 0; k < static_cast<int>(captions.size()); ++k) {
+        auto* box = new ToggleCheckBox(qs(captions[static_cast<std::size_t>(k)]), parent);
+        box->setGeometry(grid.place(k));
         box->setFont(font);
-        box->SetForeColor(fore);
-        box->SetBackColor(back);
+        box->SetForeColor(onPage ? kSilver : kRed);
+        box->SetBackColor(onPage ? kLightGrey : kYellow);
         array.append(box);
     }
     return array;
@@ -104,13 +213,13 @@ template <typename Array> void groupButtons(const Array& array, QWidget* owner)
 }
 
 // A 定/杀 pair: "定" selected and blue, "杀" red; these colours never change.
-template <typename Place> OptionArray makeModePair(QWidget* parent, Place place)
+OptionArray makeModePair(QWidget* parent, const Grid& grid)
 {
     OptionArray pair;
     const std::array<Colour, 2> colours = {kBlue, kRed};
     for (int k = 0; k < 2; ++k) {
         auto* button = new OptionButton(qs(kModeCaptions[static_cast<std::size_t>(k)]), parent);
-        button->setGeometry(place(k));
+        button->setGeometry(grid.place(k));
         button->SetForeColor(colours[static_cast<std::size_t>(k)]);
         button->SetBackColor(kLightGrey);
         pair.append(button);
@@ -132,21 +241,79 @@ Frame* makeFrame(QWidget* parent, const char* caption, const QRect& geometry, bo
     return frame;
 }
 
-Label* makeLabel(QWidget* parent, const char* caption, const QRect& geometry, Colour fore)
-{
-    auto* label = new Label(QString::fromUtf8(caption), parent);
-    label->setGeometry(geometry);
-    label->SetForeColor(fore);
-    label->SetBackColor(kLightGrey);
-    return label;
-}
+// Builds the rows of a layout table on a surface, into the form's members. On a page, frames
+// are condition frames and labels grey.
+class LayoutBuilder {
+public:
+    LayoutBuilder(Form1& form, QWidget* surface, bool onPage)
+        : m_form(form), m_surface(surface), m_onPage(onPage)
+    {
+    }
 
-CommandButton* makeCommand(QWidget* parent, const char* caption, const QRect& geometry)
-{
-    auto* button = new CommandButton(QString::fromUtf8(caption), parent);
-    button->setGeometry(geometry);
-    return button;
-}
+    void build(std::span<const LayoutRow> rows)
+    {
+        for (const LayoutRow& row : rows) std::visit(*this, row);
+    }
+
+    void operator()(const FrameRow& row)
+    {
+        Frame* const frame = makeFrame(m_surface, row.caption, twips(row.box), m_onPage);
+        if (row.frame != nullptr) {
+            m_form.*row.frame = frame;
+        } else {
+            (m_form.*row.array).append(frame);
+        }
+        m_frames.push_back(frame);
+    }
+    void operator()(const BoxesRow& row)
+    {
+        m_form.*row.array = makeCheckBoxes(frame(row.frame), row.captions, row.grid, m_onPage);
+    }
+    void operator()(const PairRow& row)
+    {
+        m_form.*row.pair = makeModePair(frame(row.frame), row.grid);
+    }
+    void operator()(const LabelRow& row)
+    {
+        auto* label = new Label(QString::fromUtf8(row.caption), frame(row.frame));
+        label->setGeometry(twips(row.box));
+        label->SetForeColor(m_onPage ? kGrey : kWindowText);
+        label->SetBackColor(kLightGrey);
+        m_form.*row.label = label;
+    }
+    void operator()(const CommandRow& row)
+    {
+        auto* button = new CommandButton(QString::fromUtf8(row.caption), frame(row.frame));
+        button->setGeometry(twips(row.box));
+        m_form.*row.button = button;
+    }
+
+private:
+    Frame* frame(int index) const { return m_frames.at(static_cast<std::size_t>(index)); }
+
+    Form1& m_form;
+    QWidget* m_surface;
+    bool m_onPage;
+    std::vector<Frame*> m_frames;
+};
+
+// The condition arrays as the core reads them.
+struct BoundArray {
+    ControlArray<CheckBoxControl> FormControls::*controls;
+    CheckBoxArray Form1::*array;
+};
+constexpr std::array<BoundArray, 10> kBoundArrays = {{
+    {&FormControls::chk100, &Form1::chk100},
+    {&FormControls::chk10, &Form1::chk10},
+    {&FormControls::Checkhe, &Form1::Checkhe},
+    {&FormControls::Check18, &Form1::Check18},
+    {&FormControls::Check19, &Form1::Check19},
+    {&FormControls::Check32, &Form1::Check32},
+    {&FormControls::Check26, &Form1::Check26},
+    {&FormControls::Check27, &Form1::Check27},
+    {&FormControls::Check28, &Form1::Check28},
+    {&FormControls::Check29, &Form1::Check29},
+}};
 
 struct ColourPair {
     Colour ticked;
@@ -209,11 +376,9 @@ Form1::~Form1() = default;
 void Form1::buildControls()
 {
     for (int k = 0; k < 4; ++k) {
-        static constexpr std::array<const char*, 4> pageNames = {"基本条件", "特征条件", "高级条件",
-                                                                 "其他条件"};
-        auto* selector =
-            new ToggleOptionButton(QString::fromUtf8(pageNames[static_cast<std::size_t>(k)]), this);
-        selector->setGeometry(twips(1320 + 1080 * k, 240, 1095, 375));
+        auto* selector = new ToggleOptionButton(
+            QString::fromUtf8(kPageNames[static_cast<std::size_t>(k)]), this);
+        selector->setGeometry(kPageSelectors.place(k));
         selector->setFont(captionFont());
         selector->SetForeColor(k == 0 ? kRed : kWindowText);
         selector->SetBackColor(kLightGrey);
@@ -222,43 +387,29 @@ void Form1::buildControls()
     groupButtons(Option2, this);
     Option2(0).setChecked(true);
 
-    Frame5 = makeFrame(this, "组号", twips(120, 120, 1215, 5415), false);
-    const QStringList digits = numberCaptions(10);
-    chk10 = makeCheckBoxes(
-        Frame5, digits, [](int k) { return twips(720, 840 + 360 * k, 300, 300); }, digitFont(),
-        kRed, kYellow);
-    chk100 = makeCheckBoxes(
-        Frame5, digits, [](int k) { return twips(240, 840 + 360 * k, 300, 300); }, digitFont(),
-        kRed, kYellow);
+    LayoutBuilder(*this, this, false).build(kWindowLayout);
     for (int k = 0; k < 10; ++k) {
         chk10(k).setChecked(true);
         chk100(k).setChecked(true);
     }
     chk10(2).SetBackColor(kPaleYellow); // until the first repaint of its row
-    Command1 = makeCommand(Frame5, "1、组号", twips(120, 4680, 975, 495));
     Command1->SetBackColor(kRed);
-    Label2 = makeLabel(Frame5, "二位", twips(720, 360, 255, 375), kWindowText);
-    Label1 = makeLabel(Frame5, "一位", twips(240, 360, 255, 375), kWindowText);
     // One character wide and two lines high: each caption reads from top to bottom.
     Label1->setWordWrap(true);
     Label2->setWordWrap(true);
-
-    Frame4 = makeFrame(this, "结果", twips(5640, 120, 2535, 5415), false);
-    Command3 = makeCommand(Frame4, "2、过滤", twips(120, 4800, 1095, 495));
     Command3->SetBackColor(kGreen);
-    Command2 = makeCommand(Frame4, "主页", twips(1200, 4800, 1215, 495));
     Text1 = new SingleLineTextBox(Frame4);
-    Text1->setGeometry(twips(120, 4440, 2295, 270));
+    Text1->setGeometry(twips({120, 4440, 2295, 270}));
     Text1->SetBackColor(kLightBlue);
     Text3 = new MultiLineTextBox(Frame4);
-    Text3->setGeometry(twips(120, 240, 2295, 4215));
+    Text3->setGeometry(twips({120, 240, 2295, 4215}));
     Text3->setFont(makeFont("宋体", 10.5, false));
     Text3->SetText(kNotice);
 
     // The pages share one place; the stack shows only the one in front, so nothing behind it
     // shows through.
     m_pages = new QStackedWidget(this);
-    m_pages->setGeometry(twips(1320, 600, 4335, 4935));
+    m_pages->setGeometry(twips(kPages));
     for (int k = 0; k < 4; ++k) {
         auto* page = makeFrame(nullptr, "", QRect(), false);
         m_pages->addWidget(page);
@@ -266,68 +417,14 @@ void Form1::buildControls()
         Frame9.append(page);
     }
     m_pages->setCurrentIndex(0);
-    QWidget* const page0 = &Frame9(0);
-    QWidget* const page1 = &Frame9(1);
-
-    const QFont font = conditionFont();
-    const auto row = [](int top) {
-        return [top](int k) { return twips(240 + 360 * k, top, 375, 375); };
-    };
-    Frame2 = makeFrame(page0, "杀跨度", twips(120, 120, 4095, 855), true);
-    Check19 = makeCheckBoxes(Frame2, digits, row(360), font, kSilver, kLightGrey);
-    Frame3 = makeFrame(page0, "杀和值", twips(120, 960, 4095, 1095), true);
-    Checkhe = makeCheckBoxes(
-        Frame3, numberCaptions(19),
-        [](int k) {
-            return k <= 9 ? twips(240 + 360 * k, 240, 375, 375)
-                          : twips(240 + 360 * (k - 10), 600, 375, 375);
-        },
-        font, kSilver, kLightGrey);
-    Frame6 = makeFrame(page0, "杀012路", twips(120, 2760, 4095, 1095), true);
-    Check32 =
-        makeCheckBoxes(Frame6, captionsOf(kRoadCaptions), row(360), font, kSilver, kLightGrey);
-    Label19 = makeLabel(Frame6, "2路：258", twips(2640, 720, 855, 255), kGrey);
-    Label18 = makeLabel(Frame6, "1路：147", twips(1560, 720, 855, 255), kGrey);
-    Label17 = makeLabel(Frame6, "0路：0369", twips(360, 720, 855, 255), kGrey);
-    Frame1 = makeFrame(page0, "定胆", twips(120, 3840, 4095, 975), true);
-    Check26 = makeCheckBoxes(Frame1, digits, row(360), font, kSilver, kLightGrey);
-    Frame7 = makeFrame(page0, "杀合值", twips(120, 2040, 4095, 735), true);
-    Check18 = makeCheckBoxes(Frame7, digits, row(240), font, kSilver, kLightGrey);
-
-    Frame8.append(makeFrame(page1, "定、杀奇偶特征", twips(120, 240, 4095, 975), true));
-    Frame8.append(makeFrame(page1, "定、杀奇偶大小形态", twips(120, 1320, 4095, 1335), true));
-    Frame8.append(makeFrame(page1, "定、杀奇偶特征", twips(120, 2760, 4095, 1095), true));
-    const auto patternPlace = [](int top) {
-        return [top](int k) { return twips(960 + 720 * k, top, 735, 375); };
-    };
-    Check28 = makeCheckBoxes(
-        &Frame8(1), captionsOf(kParitySizeCaptions),
-        [](int k) {
-            return k <= 3 ? twips(960 + 720 * k, 360, 735, 375)
-                          : twips(960 + 720 * (k - 4), 720, 735, 375);
-        },
-        font, kSilver, kLightGrey);
-    Option3 = makeModePair(&Frame8(1), [](int k) { return twips(240, 480 + 240 * k, 735, 255); });
-    Option1 = makeModePair(&Frame8(0), [](int k) { return twips(240, 360 + 240 * k, 735, 255); });
-    Check27 = makeCheckBoxes(&Frame8(0), captionsOf(kParityCaptions), patternPlace(360), font,
-                             kSilver, kLightGrey);
-    Check29 = makeCheckBoxes(&Frame8(2), captionsOf(kSizeCaptions), patternPlace(360), font,
-                             kSilver, kLightGrey);
-    Option4 = makeModePair(&Frame8(2), [](int k) { return twips(360, 360 + 240 * k, 495, 255); });
-    Label3 = makeLabel(&Frame8(2), "小：0到4 大：5到9", twips(1320, 795, 1935, 255), kGrey);
+    LayoutBuilder(*this, &Frame9(0), true).build(kPage0Layout);
+    LayoutBuilder(*this, &Frame9(1), true).build(kPage1Layout);
 
     m_controls.Text3 = Text3;
     m_controls.Text1 = Text1;
-    m_controls.chk100 = ControlArray<CheckBoxControl>(chk100);
-    m_controls.chk10 = ControlArray<CheckBoxControl>(chk10);
-    m_controls.Checkhe = ControlArray<CheckBoxControl>(Checkhe);
-    m_controls.Check18 = ControlArray<CheckBoxControl>(Check18);
-    m_controls.Check19 = ControlArray<CheckBoxControl>(Check19);
-    m_controls.Check32 = ControlArray<CheckBoxControl>(Check32);
-    m_controls.Check26 = ControlArray<CheckBoxControl>(Check26);
-    m_controls.Check27 = ControlArray<CheckBoxControl>(Check27);
-    m_controls.Check28 = ControlArray<CheckBoxControl>(Check28);
-    m_controls.Check29 = ControlArray<CheckBoxControl>(Check29);
+    for (const BoundArray& bound : kBoundArrays) {
+        m_controls.*bound.controls = ControlArray<CheckBoxControl>(this->*bound.array);
+    }
     m_controls.Option1 = ControlArray<OptionButtonControl>(Option1);
     m_controls.Option3 = ControlArray<OptionButtonControl>(Option3);
     m_controls.Option4 = ControlArray<OptionButtonControl>(Option4);
