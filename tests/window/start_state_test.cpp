@@ -1,5 +1,5 @@
-#include "window/notice.h"
 #include "test_support.h"
+#include "window/notice.h"
 #include "window_test_support.h"
 
 #include "filtering/candidate_list.h"
