@@ -188,9 +188,8 @@ constexpr Box kPages{1320, 600, 4335, 4935};
 // One toggle box per caption. Digit boxes (on the window) and condition boxes (on the pages)
 // differ in face and colours only.
 CheckBoxArray makeCheckBoxes(QWidget* parent, std::span<const std::string_view> captions,
-                             const Grid& grid, bool onPage)
+                             const Grid& grid, const QFont& font, bool onPage)
 {
-    const QFont font = onPage ? conditionFont() : digitFont();
     CheckBoxArray array;
     for (int k = 0; k < static_cast<int>(captions.size()); ++k) {
         auto* box = new ToggleCheckBox(qs(captions[static_cast<std::size_t>(k)]), parent);
@@ -246,7 +245,8 @@ Frame* makeFrame(QWidget* parent, const char* caption, const QRect& geometry, bo
 class LayoutBuilder {
 public:
     LayoutBuilder(Form1& form, QWidget* surface, bool onPage)
-        : m_form(form), m_surface(surface), m_onPage(onPage)
+        : m_form(form), m_surface(surface), m_onPage(onPage),
+          m_boxFont(onPage ? conditionFont() : digitFont())
     {
     }
 
@@ -267,7 +267,8 @@ public:
     }
     void operator()(const BoxesRow& row)
     {
-        m_form.*row.array = makeCheckBoxes(frame(row.frame), row.captions, row.grid, m_onPage);
+        m_form.*row.array =
+            makeCheckBoxes(frame(row.frame), row.captions, row.grid, m_boxFont, m_onPage);
     }
     void operator()(const PairRow& row)
     {
@@ -294,6 +295,7 @@ private:
     Form1& m_form;
     QWidget* m_surface;
     bool m_onPage;
+    QFont m_boxFont; // made once: every font costs a look-up of its face
     std::vector<Frame*> m_frames;
 };
 
