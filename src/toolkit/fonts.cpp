@@ -1,9 +1,10 @@
 #include "toolkit/fonts.h"
 
+#include "toolkit/classic_paint.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
-#include <QStyleFactory>
 
 namespace shrink2d::toolkit {
 
@@ -28,11 +29,20 @@ QString installedFamily(const QString& named)
     return named;
 }
 
+QFont interfaceFont()
+{
+    QFont font(installedFamily(QStringLiteral("MS Sans Serif")));
+    font.setPointSizeF(9);
+    font.setHintingPreference(kCaptionHinting);
+    font.setResolveMask(QFont::AllPropertiesResolved);
+    return font;
+}
+
 void prepareApplication(QApplication& app)
 {
-    // Fusion draws every control from the palette, so the colours set on controls show as set
-    // whatever desktop theme is active.
-    app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // Fusion (with the classic focus mark) draws every control from the palette, so the colours
+    // set on controls show as set whatever desktop theme is active.
+    app.setStyle(createClassicStyle());
     installFontSubstitutions();
     // The captions are Chinese: an interface font without Simplified Chinese would leave every
     // caption to per-glyph fallback, with Latin and Chinese in unmatched faces and widths.
