@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 namespace shrink2d::toolkit {
 
@@ -43,6 +45,14 @@ void prepareApplication(QApplication& app)
     // Fusion (with the classic focus mark) draws every control from the palette, so the colours
     // set on controls show as set whatever desktop theme is active.
     app.setStyle(createClassicStyle());
+    // The toolkit's own texts (message box buttons, the text boxes' context menu) in Simplified
+    // Chinese like the rest of the window, whatever the system locale; English when the
+    // translations are not installed.
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QStringLiteral("qtbase_zh_CN"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(translator);
+    }
     installFontSubstitutions();
     // The captions are Chinese: an interface font without Simplified Chinese would leave every
     // caption to per-glyph fallback, with Latin and Chinese in unmatched faces and widths.

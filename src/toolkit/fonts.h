@@ -29,8 +29,8 @@ inline constexpr QFont::HintingPreference kCaptionHinting = QFont::PreferNoHinti
 QFont interfaceFont();
 
 // Everything the window needs from the application before it is built: the style its
-// colours are drawn with, the font substitutions and the interface font that message boxes
-// and menus use.
+// colours are drawn with, the toolkit's texts in Chinese, the font substitutions and the
+// interface font that message boxes and menus use.
 void prepareApplication(QApplication& app);
 
 } // namespace shrink2d::toolkit

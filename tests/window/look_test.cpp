@@ -1,6 +1,7 @@
 #include "window_test_support.h"
 
 #include <QLabel>
+#include <QMenu>
 #include <QPaintEngine>
 #include <QPainterPath>
 #include <QTextItem>
@@ -275,6 +276,26 @@ TEST_F(WindowTest, FocusMarkStandsOutOnEveryFaceColour)
     expectStrongMark(*form->Command2);
     form->Option2(1).click();
     expectStrongMark(form->Option1(0));
+}
+
+bool holdsChinese(const QString& text)
+{
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x4E00; });
+}
+
+TEST_F(WindowTest, ToolkitTextsAreSimplifiedChinese)
+{
+    QMessageBox box(QMessageBox::Information, QString(), QString(), QMessageBox::Ok);
+    EXPECT_EQ(box.button(QMessageBox::Ok)->text().toStdString(), "确定");
+    const std::unique_ptr<QMenu> menus[] = {
+        std::unique_ptr<QMenu>(form->Text3->createStandardContextMenu()),
+        std::unique_ptr<QMenu>(form->Text1->createStandardContextMenu())};
+    for (const std::unique_ptr<QMenu>& menu : menus) {
+        for (const QAction* action : menu->actions()) {
+            if (action->isSeparator()) continue;
+            EXPECT_TRUE(holdsChinese(action->text())) << action->text().toStdString();
+        }
+    }
 }
 
 } // namespace
