@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyleFactory>
-#include <QStyleOptionFocusRect>
+#include <QStyleOption>
 #include <QtMath>
 
 namespace shrink2d::toolkit {

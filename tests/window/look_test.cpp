@@ -83,9 +83,9 @@ public:
 
     bool begin(QPaintDevice* /*device*/) override { return true; }
     bool end() override { return true; }
-    void updateState(const QPaintEngineState& state) override
+    void updateState(const QPaintEngineState& changed) override
     {
-        if (state.state() & DirtyTransform) m_transform = state.transform();
+        if (changed.state() & DirtyTransform) m_transform = changed.transform();
     }
     void drawTextItem(const QPointF& origin, const QTextItem& item) override
     {
@@ -240,8 +240,8 @@ TEST_P(BevelTest, EdgesAreWholeDevicePixelsWithNoFaceOutside)
 }
 
 INSTANTIATE_TEST_SUITE_P(DevicePixelRatios, BevelTest, ::testing::Values(1.0, 1.5, 2.0),
-                         [](const auto& info) {
-                             return "ratio" + std::to_string(int(info.param * 10));
+                         [](const ::testing::TestParamInfo<double>& ratio) {
+                             return "ratio" + std::to_string(static_cast<int>(ratio.param * 10));
                          });
 
 TEST_F(WindowTest, FocusMarkStandsOutOnEveryFaceColour)
