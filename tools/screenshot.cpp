@@ -1,5 +1,7 @@
-// Renders the window in a few states to PNG files: shrink2d-screenshot [DIRECTORY]
-// (default build/screenshots). Runs offscreen unless a platform is chosen.
+// Renders the window in a few states to PNG files:
+//   shrink2d-screenshot [--scale FACTOR] [DIRECTORY]      (default: scale 1, build/screenshots)
+// The scale is the desktop's (1.25, 1.5, 2, ...); the pictures then have that many device pixels
+// to a pixel of the layout. Runs offscreen unless a platform is chosen.
 
 #include "toolkit/fonts.h"
 #include "window/form1.h"
@@ -9,6 +11,8 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QTimer>
+
+#include <CLI/CLI.hpp>
 
 #include <cstdio>
 #include <cstdlib>
@@ -47,11 +51,21 @@ bool saveMessage(QAbstractButton& button, const QDir& dir, const char* name)
 
 int main(int argc, char* argv[])
 {
+    CLI::App cli{"Renders the window in a few states to PNG files."};
+    double scale = 1;
+    std::string directory = "build/screenshots";
+    const CLI::Option* scaleOption =
+        cli.add_option("--scale", scale, "the desktop's scale, e.g. 1.5 or 2")
+            ->check(CLI::Range(0.5, 8.0));
+    cli.add_option("directory", directory, "where the PNG files go");
+    CLI11_PARSE(cli, argc, argv);
+
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt scales every window by this factor, as a desktop set to that scale does.
+    if (scaleOption->count() > 0) qputenv("QT_SCALE_FACTOR", QByteArray::number(scale));
     QApplication app(argc, argv);
     shrink2d::toolkit::prepareApplication(app);
-    const QDir dir(argc > 1 ? QString::fromLocal8Bit(argv[1])
-                            : QStringLiteral("build/screenshots"));
+    const QDir dir(QString::fromStdString(directory));
     if (!QDir().mkpath(dir.path())) {
         std::fprintf(stderr, "cannot create %s\n", qPrintable(dir.path()));
         return EXIT_FAILURE;

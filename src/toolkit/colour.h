@@ -24,8 +24,12 @@ inline constexpr Colour kLightGrey = 0xE0E0E0;
 inline constexpr Colour kLightBlue = 0xFFC0C0;
 inline constexpr Colour kWindowText = 0x80000008; // system colour 8
 
-// The concrete colour; system colours are resolved from the application palette (window text
-// from its WindowText role, the rest from the closest role).
+// The window's own palette: the classic light system colours its fixed colours were chosen
+// against, set in every role and group so that nothing of the desktop's palette shows through.
+const QPalette& classicPalette();
+
+// The concrete colour; system colours are resolved from the classic palette, never from the
+// desktop's (window text from its WindowText role, the rest from the closest role).
 QColor toQColor(Colour colour);
 
 // Sets the palette roles a widget draws the colour with.

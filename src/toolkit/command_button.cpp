@@ -3,8 +3,6 @@
 #include "toolkit/classic_paint.h"
 
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 
 namespace shrink2d::toolkit {
 
@@ -28,12 +26,7 @@ void CommandButton::paintEvent(QPaintEvent* /*event*/)
     painter.setPen(palette().color(QPalette::ButtonText));
     painter.setFont(font());
     painter.drawText(rect().translated(shift, shift), Qt::AlignCenter, text());
-    if (hasFocus()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.rect = rect().adjusted(4, 4, -4, -4);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
-    }
+    if (hasFocus()) drawFocusMark(painter, rect().adjusted(4, 4, -4, -4));
 }
 
 } // namespace shrink2d::toolkit

@@ -1,9 +1,12 @@
 #include "toolkit/fonts.h"
 
+#include "toolkit/classic_paint.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
-#include <QStyleFactory>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 namespace shrink2d::toolkit {
 
@@ -28,11 +31,28 @@ QString installedFamily(const QString& named)
     return named;
 }
 
+QFont interfaceFont()
+{
+    QFont font(installedFamily(QStringLiteral("MS Sans Serif")));
+    font.setPointSizeF(9);
+    font.setHintingPreference(kCaptionHinting);
+    font.setResolveMask(QFont::AllPropertiesResolved);
+    return font;
+}
+
 void prepareApplication(QApplication& app)
 {
-    // Fusion draws every control from the palette, so the colours set on controls show as set
-    // whatever desktop theme is active.
-    app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // Fusion (with the classic focus mark) draws every control from the palette, so the colours
+    // set on controls show as set whatever desktop theme is active.
+    app.setStyle(createClassicStyle());
+    // The toolkit's own texts (message box buttons, the text boxes' context menu) in Simplified
+    // Chinese like the rest of the window, whatever the system locale; English when the
+    // translations are not installed.
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QStringLiteral("qtbase_zh_CN"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(translator);
+    }
     installFontSubstitutions();
     // The captions are Chinese: an interface font without Simplified Chinese would leave every
     // caption to per-glyph fallback, with Latin and Chinese in unmatched faces and widths.

@@ -23,8 +23,14 @@ QString installedFamily(const QString& named);
 // at these sizes barely moves.
 inline constexpr QFont::HintingPreference kCaptionHinting = QFont::PreferNoHinting;
 
+// The window's default font, standing in for the classic 8-point interface font: the face that
+// replaces "MS Sans Serif", at 9 points, where its Chinese glyphs take the classic 12 pixels.
+// Every property is set, so nothing of the desktop's interface font comes through.
+QFont interfaceFont();
+
 // Everything the window needs from the application before it is built: the style its
-// colours are drawn with, the font substitutions and the interface font.
+// colours are drawn with, the toolkit's texts in Chinese, the font substitutions and the
+// interface font that message boxes and menus use.
 void prepareApplication(QApplication& app);
 
 } // namespace shrink2d::toolkit

@@ -6,7 +6,7 @@
 
 namespace shrink2d::toolkit {
 
-// A fixed text.
+// A fixed text. A word-wrapped label sets its lines one em apart.
 class Label : public QLabel {
 public:
     Label(const QString& caption, QWidget* parent);
@@ -14,6 +14,9 @@ public:
     Colour ForeColor() const { return m_foreColor; }
     void SetForeColor(Colour colour);
     void SetBackColor(Colour colour);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     Colour m_foreColor = kWindowText;

@@ -15,7 +15,8 @@ void OptionButton::SetForeColor(Colour colour)
 
 void OptionButton::SetBackColor(Colour colour)
 {
-    setRoleColour(*this, {QPalette::Window}, colour);
+    // A button fills its background from the Button role, not Window.
+    setRoleColour(*this, {backgroundRole()}, colour);
     setAutoFillBackground(true);
 }
 

@@ -4,8 +4,6 @@
 #include "toolkit/colour.h"
 
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 
 namespace shrink2d::toolkit {
 
@@ -40,12 +38,7 @@ protected:
         painter.setPen(toQColor(m_foreColor));
         painter.setFont(this->font());
         painter.drawText(textRect, Qt::AlignCenter, this->text());
-        if (this->hasFocus()) {
-            QStyleOptionFocusRect focus;
-            focus.initFrom(this);
-            focus.rect = this->rect().adjusted(3, 3, -3, -3);
-            this->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
-        }
+        if (this->hasFocus()) drawFocusMark(painter, this->rect().adjusted(3, 3, -3, -3));
     }
 
     bool hitButton(const QPoint& pos) const override { return this->rect().contains(pos); }

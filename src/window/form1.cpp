@@ -363,10 +363,13 @@ Form1::Form1(toolkit::Shell* shell) : m_shell(shell)
     // image-format plugin to sniff the file.
     setWindowIcon(QIcon(QPixmap(QStringLiteral(":/shrink2d/icon.png"), "png")));
     setFixedSize(548, 372); // 8220 × 5580 twips of client area
-    QPalette p = palette();
+    // Its own palette and font, set before any control exists: every control inherits them, so
+    // the desktop's theme and interface font change nothing in the window.
+    QPalette p = classicPalette();
     p.setColor(QPalette::Window, toQColor(kLightGrey));
     setPalette(p);
     setAutoFillBackground(true);
+    setFont(interfaceFont());
 
     buildControls();
     connectHandlers();
