@@ -1,7 +1,7 @@
 # Rewrites the help of shrink2d-cli into the shapes help2man turns into manual-page sections,
 # leaving the words alone. Reads paragraphs (blank-line separated):
-#  - in the block after "Examples:", lines at the block's least indent are commands: they get
-#    help2man's "$ " prefix so each stays on its own line in a fixed-width font, and deeper
+#  - in the block after "Examples:", lines at the indent of its first line are commands: they
+#    get help2man's "$ " prefix so each stays on its own line in a fixed-width font, and deeper
 #    lines are their explanations;
 #  - after that block, a paragraph opening with a short label ("Output: ...") becomes a section
 #    of that name; "Exit status:" does so anywhere, and starts its own paragraph wherever it

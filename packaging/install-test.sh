@@ -5,6 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+[ "$(id -u)" -eq 0 ] || { echo "install-test: dpkg -i needs root" >&2; exit 1; }
 deb=$(echo build/shrink2d_*.deb)
 [ -f "$deb" ] || { echo "install-test: no build/shrink2d_*.deb; run make package" >&2; exit 1; }
 if dpkg-query -W -f='${Status}' shrink2d 2>/dev/null | grep -q installed; then
@@ -31,7 +32,7 @@ dpkg -i "$deb" >/dev/null
     { echo "install-test: the installed window misses libraries" >&2; exit 1; }
 # Minimal images tell dpkg not to unpack manual pages (path-exclude in /etc/dpkg/dpkg.cfg.d/);
 # there the page can only be checked inside the package, as above.
-if grep -qsh '^path-exclude=/usr/share/man' /etc/dpkg/dpkg.cfg.d/*; then
+if grep -qshE '^path-exclude[= ]+/usr/share/man' /etc/dpkg/dpkg.cfg /etc/dpkg/dpkg.cfg.d/*; then
     echo "install-test: dpkg here excludes /usr/share/man; man -w skipped, pages checked in the .deb"
 else
     man -w shrink2d-cli >/dev/null
