@@ -48,8 +48,11 @@ format:
 	@bash scripts/install-deps.sh lint
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
-package: build
-	@cd build && cpack -G DEB
+# The .deb in build/, failed on any lintian error or warning.
+package:
+	@bash scripts/install-deps.sh base package
+	@$(MAKE) --no-print-directory build
+	@bash packaging/package.sh
 
 clean:
 	@rm -rf build build-sanitize build-fuzz build-lint

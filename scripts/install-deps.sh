@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a group of make targets needs, and nothing when all are present.
-#   scripts/install-deps.sh [base|fuzz|lint]...   (default: base)
+#   scripts/install-deps.sh [base|fuzz|lint|package]...   (default: base)
 set -euo pipefail
 
 base=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
@@ -9,6 +9,8 @@ base=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgm
       xvfb xauth time)
 fuzz=(clang libclang-rt-14-dev)
 lint=(clang-format clang-tidy)
+# make package: the checkers, help2man for shrink2d-cli(1), dpkg-shlibdeps and the file(1) it uses.
+package=(lintian help2man appstream desktop-file-utils man-db dpkg-dev file gzip)
 
 groups=("$@")
 [ ${#groups[@]} -gt 0 ] || groups=(base)
@@ -18,7 +20,8 @@ for group in "${groups[@]}"; do
         base) wanted+=("${base[@]}") ;;
         fuzz) wanted+=("${fuzz[@]}") ;;
         lint) wanted+=("${lint[@]}") ;;
-        *) echo "install-deps: unknown group '$group' (base, fuzz, lint)" >&2; exit 2 ;;
+        package) wanted+=("${package[@]}") ;;
+        *) echo "install-deps: unknown group '$group' (base, fuzz, lint, package)" >&2; exit 2 ;;
     esac
 done
 
