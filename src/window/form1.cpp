@@ -7,6 +7,7 @@
 #include "filtering/generation.h"
 #include "filtering/messages.h"
 #include "toolkit/fonts.h"
+#include "window/accessible_names.h"
 #include "window/home_page.h"
 #include "window/notice.h"
 
@@ -200,6 +201,7 @@ Form1::Form1(toolkit::Shell* shell) : m_shell(shell)
 
     buildControls();
     connectHandlers();
+    nameControls(*this);
     centreOnScreen();
 }
 
