@@ -10,6 +10,7 @@
 #include "window/accessible_names.h"
 #include "window/home_page.h"
 #include "window/notice.h"
+#include "window/tab_order.h"
 
 #include <QButtonGroup>
 #include <QGuiApplication>
@@ -201,6 +202,7 @@ Form1::Form1(toolkit::Shell* shell) : m_shell(shell)
 
     buildControls();
     connectHandlers();
+    orderTabStops(*this);
     nameControls(*this);
     centreOnScreen();
 }
