@@ -5,7 +5,8 @@ set -euo pipefail
 
 base=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
       libbenchmark-dev libcli11-dev nlohmann-json3-dev
-      fonts-arphic-ukai fonts-arphic-uming fonts-wqy-microhei xvfb xauth time)
+      fonts-arphic-ukai fonts-arphic-uming fonts-wqy-microhei xvfb xauth time
+      dbus-daemon at-spi2-core python3-pyatspi)
 fuzz=(clang libclang-rt-14-dev)
 lint=(clang-format clang-tidy)
 

@@ -94,6 +94,7 @@ void nameControls(Form1& form)
         return true;
     }();
     (void)factoryInstalled;
+    takeRole(&form, QAccessible::Window);
 
     for (const CheckBoxRun& run : kCheckBoxRuns) {
         const CheckBoxArray& array = form.*run.array;
