@@ -75,16 +75,6 @@ QAccessibleInterface* windowAndFrames(const QString& /*className*/, QObject* obj
     return nullptr;
 }
 
-// With a screen reader running, Qt makes a widget's interface as the widget is created, while it
-// is still a plain QWidget that the factory cannot tell; those are dropped to be made anew.
-void takeRole(QObject* object, QAccessible::Role role)
-{
-    QAccessibleInterface* existing = QAccessible::queryAccessibleInterface(object);
-    if (existing != nullptr && existing->role() != role) {
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(existing));
-    }
-}
-
 } // namespace
 
 void nameControls(Form1& form)
@@ -94,7 +84,6 @@ void nameControls(Form1& form)
         return true;
     }();
     (void)factoryInstalled;
-    takeRole(&form, QAccessible::Window);
 
     for (const CheckBoxRun& run : kCheckBoxRuns) {
         const CheckBoxArray& array = form.*run.array;
@@ -119,13 +108,11 @@ void nameControls(Form1& form)
         const QString page = form.Option2(k).text();
         describe(form.Option2(k), page, text("显示%1页").arg(page));
         form.Frame9(k).setAccessibleName(page);
-        takeRole(&form.Frame9(k), QAccessible::Grouping);
     }
     for (toolkit::Frame* frame :
          {form.Frame5, form.Frame4, form.Frame2, form.Frame3, form.Frame7, form.Frame6, form.Frame1,
           &form.Frame8(0), &form.Frame8(1), &form.Frame8(2)}) {
         frame->setAccessibleName(frame->Caption());
-        takeRole(frame, QAccessible::Grouping);
     }
 
     describe(*form.Command1, form.Command1->text(), text("按一位、二位所勾数字生成全部号码"));

@@ -247,6 +247,9 @@ def main():
                               DBUS_SESSION_BUS_ADDRESS=session.env["DBUS_SESSION_BUS_ADDRESS"])
             import pyatspi  # pylint: disable=import-outside-toplevel
 
+            # As on a desktop where a screen reader runs, the accessibility bus is up before the
+            # program starts, so Qt's bridge is active while the window is being built.
+            poll("the accessibility bus", lambda: pyatspi.Registry.getDesktop(0).name is not None)
             session.env.update(QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
             with open(program_log, "wb") as log:
                 shown = session.start([program], stdout=log, stderr=subprocess.STDOUT)
