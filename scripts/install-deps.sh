@@ -6,7 +6,7 @@ set -euo pipefail
 base=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
       libbenchmark-dev libcli11-dev nlohmann-json3-dev
       fonts-arphic-ukai fonts-arphic-uming fonts-wqy-microhei qt6-translations-l10n
-      xvfb xauth time)
+      xvfb xauth time dbus-daemon at-spi2-core python3-pyatspi)
 fuzz=(clang libclang-rt-14-dev)
 lint=(clang-format clang-tidy)
 # make package: the checkers, help2man for shrink2d-cli(1), dpkg-shlibdeps and the file(1) it uses.

@@ -2,6 +2,7 @@
 
 #include "toolkit/classic_paint.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace shrink2d::toolkit {
@@ -15,6 +16,18 @@ void CommandButton::SetBackColor(Colour colour)
 {
     m_backColor = colour;
     update();
+}
+
+void CommandButton::keyPressEvent(QKeyEvent* event)
+{
+    // Return and Enter press the focused button, as Space does. Qt leaves them to a default
+    // button, and this window has none.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 void CommandButton::paintEvent(QPaintEvent* /*event*/)

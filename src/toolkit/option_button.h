@@ -8,6 +8,10 @@
 
 namespace shrink2d::toolkit {
 
+// Both kinds of option button behave in a group as on the classic desktop: only the selected
+// button of a group is a Tab stop, so Tab into a group lands on its selection, and the arrow keys
+// select and focus the previous or next button of the group, wrapping at either end.
+
 // An ordinary option button: a circle with a dot and the caption beside it in ForeColor.
 class OptionButton : public QRadioButton, public OptionButtonControl {
 public:
@@ -20,6 +24,9 @@ public:
     void SetForeColor(Colour colour);
     void SetBackColor(Colour colour);
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     Colour m_foreColor = kWindowText;
 };
@@ -31,6 +38,9 @@ public:
 
     bool Value() const override { return isChecked(); }
     std::string Caption() const override { return text().toStdString(); }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 } // namespace shrink2d::toolkit

@@ -16,7 +16,8 @@ MultiLineTextBox::MultiLineTextBox(QWidget* parent) : QPlainTextEdit(parent)
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setTabChangesFocus(false);
+    // Tab moves on to the next control; the list is separated by blanks and has no use for tabs.
+    setTabChangesFocus(true);
 }
 
 std::string MultiLineTextBox::Text() const

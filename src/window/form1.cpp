@@ -8,8 +8,10 @@
 #include "filtering/messages.h"
 #include "filtering/version.h"
 #include "toolkit/fonts.h"
+#include "window/accessible_names.h"
 #include "window/home_page.h"
 #include "window/notice.h"
+#include "window/tab_order.h"
 
 #include <QButtonGroup>
 #include <QGuiApplication>
@@ -373,6 +375,8 @@ Form1::Form1(toolkit::Shell* shell) : m_shell(shell)
 
     buildControls();
     connectHandlers();
+    orderTabStops(*this);
+    nameControls(*this);
     centreOnScreen();
 }
 

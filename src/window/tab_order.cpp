@@ -1,0 +1,38 @@
+#include "window/tab_order.h"
+
+#include "window/form1.h"
+
+#include <vector>
+
+namespace shrink2d {
+namespace {
+
+template <typename Array> void append(std::vector<QWidget*>& order, const Array& array)
+{
+    for (int k = 0; k < array.Count(); ++k) order.push_back(&array(k));
+}
+
+} // namespace
+
+void orderTabStops(Form1& form)
+{
+    std::vector<QWidget*> order;
+    append(order, form.chk100);
+    append(order, form.chk10);
+    order.push_back(form.Command1);
+    append(order, form.Option2);
+    for (const CheckBoxArray* page0 :
+         {&form.Check19, &form.Checkhe, &form.Check18, &form.Check32, &form.Check26}) {
+        append(order, *page0);
+    }
+    append(order, form.Option1);
+    append(order, form.Check27);
+    append(order, form.Option3);
+    append(order, form.Check28);
+    append(order, form.Option4);
+    append(order, form.Check29);
+    order.insert(order.end(), {form.Text3, form.Text1, form.Command3, form.Command2});
+    for (std::size_t k = 1; k < order.size(); ++k) QWidget::setTabOrder(order[k - 1], order[k]);
+}
+
+} // namespace shrink2d
