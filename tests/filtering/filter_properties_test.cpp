@@ -1,4 +1,5 @@
 #include "filtering/candidate_list.h"
+#include "filtering/condition_groups.h"
 #include "filtering/filter_pass.h"
 
 #include <gtest/gtest.h>
@@ -108,6 +109,20 @@ TEST_F(RandomPasses, SurvivorsAreTheElementsThatPassInTheirOrder)
             EXPECT_TRUE(passes(element, settings)) << element << " survived in " << input;
         }
         EXPECT_EQ(outcome.countLine, countLine(survivors.size()));
+    }
+}
+
+// Judging each group on its own and allowing no rejection keeps what the pass keeps.
+TEST_F(RandomPasses, GroupsWithNoToleranceAgreeWithThePass)
+{
+    for (int i = 0; i < kIterations; ++i) {
+        const std::string input = randomList();
+        const FilterSettings settings = randomSettings();
+        const PassOutcome outcome = runFilterPass(input, settings);
+        const RejectionTable rejections = rejectionTable(settings);
+        EXPECT_EQ(keepByTable(input, toleratedKeepTable(rejections, 0)), outcome.listText);
+        EXPECT_EQ(countLine(std::get<GroupStats>(groupStats(input, settings, 0)).out),
+                  outcome.countLine);
     }
 }
 
