@@ -1,0 +1,44 @@
+#pragma once
+
+#include "filtering/filter_settings.h"
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace shrink2d::cli {
+
+// The options a condition file holds, under their long names, in the order a saved file lists
+// them.
+inline constexpr std::array<std::string_view, 13> kConditionOptions = {
+    "banker", "kill-sum",    "kill-tail",   "kill-span",   "kill-road",
+    "parity", "parity-mode", "parity-size", "size-parity", "parity-size-mode",
+    "size",   "size-mode",   "tolerance"};
+
+// A condition file that cannot be used; the message names the key at fault.
+struct ConditionFileError {
+    std::string message;
+};
+
+// The arguments a condition file's content stands for, one "--name=value" for each key, in the
+// file's order, for the option parser to read as if they had been typed. The file is a JSON
+// object with "version": 1; digit and number lists are arrays of whole numbers, roads and
+// patterns arrays of strings, modes strings, the tolerance a whole number. Ranges and repeats
+// are left to the option parser, which names the option.
+std::variant<std::vector<std::string>, ConditionFileError>
+conditionArguments(std::string_view content);
+
+// The JSON of a condition file: the version, the named options with the values the settings
+// hold, and the tolerance; one key a line.
+std::string conditionFileText(const FilterSettings& settings, std::size_t tolerance,
+                              const std::vector<std::string_view>& given);
+
+// Writes text to path through a temporary file beside it, renamed over path once complete, so a
+// failure never leaves a part-written file. The message of a failure names the file.
+std::optional<std::string> replaceFile(const std::string& path, std::string_view text);
+
+} // namespace shrink2d::cli
