@@ -1,5 +1,6 @@
 #include "cli/condition_file.h"
 
+#include "cli/list_input.h"
 #include "filtering/utf8.h"
 
 #include <nlohmann/json.hpp>
@@ -19,6 +20,8 @@ namespace {
 using Json = nlohmann::ordered_json;
 
 constexpr std::size_t kShownCharacters = 40;
+// Far above any real condition file; a bigger one is not one.
+constexpr std::size_t kMaxConditionFileBytes = 1 << 20;
 
 [[noreturn]] void refuse(std::string_view key, const std::string& problem)
 {
@@ -164,6 +167,38 @@ std::string conditionFileText(const FilterSettings& settings, std::size_t tolera
         text += (text.size() > 1 ? ",\n  " : "\n  ") + Json(key).dump() + ": " + value.dump();
     }
     return text + "\n}\n";
+}
+
+ParseResult parseWithConditionFile(const std::vector<std::string>& args)
+{
+    ParseResult typed = parseCommandLine(args);
+    const auto* request = std::get_if<RunRequest>(&typed);
+    if (request == nullptr || !request->conditions) return typed;
+
+    const std::string& path = *request->conditions;
+    const std::string file = "--conditions \"" + visibleText(path, kShownCharacters) + "\": ";
+    ReadResult content = readWholeFile(path, "--conditions", kMaxConditionFileBytes);
+    if (const auto* failure = std::get_if<ReadFailure>(&content)) {
+        return UsageError{failure->message};
+    }
+    auto read = conditionArguments(std::get<std::string>(content));
+    if (const auto* error = std::get_if<ConditionFileError>(&read)) {
+        return UsageError{file + error->message};
+    }
+    std::vector<std::string> all = args;
+    for (const std::string& argument : std::get<std::vector<std::string>>(read)) {
+        const std::string_view name = std::string_view(argument).substr(2, argument.find('=') - 2);
+        const auto& given = request->givenConditions;
+        if (std::find(given.begin(), given.end(), name) != given.end()) {
+            return UsageError{file + "--" + std::string(name) +
+                              " is given on the command line as well"};
+        }
+        all.push_back(argument);
+    }
+    // What the typed options passed, only the file's can fail.
+    ParseResult combined = parseCommandLine(all);
+    if (auto* error = std::get_if<UsageError>(&combined)) error->message.insert(0, file);
+    return combined;
 }
 
 std::optional<std::string> replaceFile(const std::string& path, std::string_view text)

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "cli/options.h"
 #include "filtering/filter_settings.h"
 
-#include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -11,13 +11,6 @@
 #include <vector>
 
 namespace shrink2d::cli {
-
-// The options a condition file holds, under their long names, in the order a saved file lists
-// them.
-inline constexpr std::array<std::string_view, 13> kConditionOptions = {
-    "banker", "kill-sum",    "kill-tail",   "kill-span",   "kill-road",
-    "parity", "parity-mode", "parity-size", "size-parity", "parity-size-mode",
-    "size",   "size-mode",   "tolerance"};
 
 // A condition file that cannot be used; the message names the key at fault.
 struct ConditionFileError {
@@ -36,6 +29,11 @@ conditionArguments(std::string_view content);
 // hold, and the tolerance; one key a line.
 std::string conditionFileText(const FilterSettings& settings, std::size_t tolerance,
                               const std::vector<std::string_view>& given);
+
+// parseCommandLine, then, with --conditions, the file's options read as if typed after the
+// others. A file that cannot be read or used, and an option both typed and in the file, are
+// usage errors that name the file.
+ParseResult parseWithConditionFile(const std::vector<std::string>& args);
 
 // Writes text to path through a temporary file beside it, renamed over path once complete, so a
 // failure never leaves a part-written file. The message of a failure names the file.

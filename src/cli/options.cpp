@@ -320,6 +320,76 @@ void describe(CLI::App& app, TypedOptions& typed)
         ->type_name("fix|kill");
 }
 
+// The options beyond one filter pass: tolerance, reports and condition files.
+struct ExtraOptions {
+    std::string tolerance = "0";
+    std::string history;
+    std::string last;
+    bool stats = false;
+    std::string saveConditions;
+    std::string conditions;
+};
+
+void describeExtras(CLI::App& app, ExtraOptions& extras)
+{
+    app.add_option("--tolerance", extras.tolerance,
+                   "容错: let a number through when at most K of the condition groups\n"
+                   "(the banker digits and the eight rows) reject it; 0 to 9, default 0.\n"
+                   "Example: --tolerance 1 --kill-sum 9,10 --kill-span 0")
+        ->check(CLI::IsMember({"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"}))
+        ->type_name("K");
+    auto* history =
+        app.add_option("--history", extras.history,
+                       "Test the conditions on the past draws in FILE, one a line (37, 3 7,\n"
+                       "2026001,3,7; # starts a comment), instead of printing the list: a\n"
+                       "line per draw, then the hit rate, the runs of misses, what each\n"
+                       "group rejects and how many numbers --first/--second leave.\n"
+                       "Example: --history draws.txt --kill-sum 9,10 --tolerance 1")
+            ->type_name("FILE")
+            ->excludes("--list");
+    app.add_option("--last", extras.last,
+                   "With --history: only the file's last N draws. Example: --last 30")
+        ->type_name("N")
+        ->needs(history)
+        ->check(CLI::Validator(
+            [](std::string& text) {
+                const bool valid = !text.empty() && text.size() <= 9 &&
+                                   text.find_first_not_of("0123456789") == std::string::npos &&
+                                   text.find_first_not_of('0') != std::string::npos;
+                return valid ? std::string() : inQuotes(text) + " is not a count from 1";
+            },
+            ""));
+    app.add_flag("--stats", extras.stats,
+                 "Print how many numbers each condition group in use rejects on its\n"
+                 "own, then how many came in and how many survive, instead of the\n"
+                 "list. Example: --stats --kill-sum 9,10 --size BB")
+        ->excludes(history);
+    app.add_option("--save-conditions", extras.saveConditions,
+                   "Write the condition options given, and the tolerance, to FILE as\n"
+                   "JSON, then run as usual. Example: --save-conditions my.json --banker 5")
+        ->type_name("FILE");
+    app.add_option("--conditions", extras.conditions,
+                   "Read condition options from FILE (as --save-conditions writes\n"
+                   "them) as if typed; one given on the command line as well is an\n"
+                   "error. Example: --conditions my.json --first 0123")
+        ->type_name("FILE");
+}
+
+void checkExtras(const CLI::App& app, const ExtraOptions& extras, RunRequest& request)
+{
+    request.tolerance = static_cast<std::size_t>(extras.tolerance[0] - '0');
+    if (app.count("--history") > 0) {
+        request.history = HistoryFile{extras.history, std::nullopt};
+        if (app.count("--last") > 0) request.history->last = std::stoul(extras.last);
+    }
+    request.stats = extras.stats;
+    if (app.count("--save-conditions") > 0) request.saveConditions = extras.saveConditions;
+    if (app.count("--conditions") > 0) request.conditions = extras.conditions;
+    for (const std::string_view name : kConditionOptions) {
+        if (app.count("--" + std::string(name)) > 0) request.givenConditions.push_back(name);
+    }
+}
+
 // CLI11 reads "--first=" as --first without a value; the user means the empty string.
 std::vector<std::string> reversedForCli11(const std::vector<std::string>& args)
 {
@@ -374,6 +444,8 @@ ParseResult parseCommandLine(const std::vector<std::string>& args)
                      "shrink2d-cli"};
         TypedOptions typed;
         describe(app, typed);
+        ExtraOptions beyondThePass;
+        describeExtras(app, beyondThePass);
         // Stray words are reported here, in the order given; CLI11 would list them backwards.
         app.allow_extras();
         try {
@@ -389,7 +461,9 @@ ParseResult parseCommandLine(const std::vector<std::string>& args)
             for (const std::string& extra : extras) message += " " + inQuotes(extra);
             return UsageError{message};
         }
-        return checkedRequest(typed, app.count("--list") > 0);
+        RunRequest request = checkedRequest(typed, app.count("--list") > 0);
+        checkExtras(app, beyondThePass, request);
+        return request;
     } catch (const CLI::Error& error) {
         // CLI11 repeats the user's words in its messages: show them as text, on one line.
         return UsageError{visibleText(error.what(), std::numeric_limits<std::size_t>::max())};

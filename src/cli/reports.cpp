@@ -7,7 +7,7 @@
 namespace shrink2d::cli {
 namespace {
 
-constexpr std::size_t kLabelWidth = 19;
+constexpr std::size_t kLabelWidth = 25; // "rejected by size_parity" and two blanks
 
 void appendField(std::string& out, std::string_view label, const std::string& value)
 {

@@ -110,14 +110,14 @@ TEST(HistoryReport, TextListsRejectingGroupsEvenOfKeptDraws)
                                         "   3  -        12    kept\n"
                                         "   4  2026004  00    kept    span\n"
                                         "\n"
-                                        "draws              4\n"
-                                        "kept               3\n"
-                                        "kept %             75.0\n"
-                                        "longest miss run   1\n"
-                                        "current miss run   0\n"
-                                        "rejected by sum    2\n"
-                                        "rejected by span   2\n"
-                                        "numbers per draw   99\n");
+                                        "draws                    4\n"
+                                        "kept                     3\n"
+                                        "kept %                   75.0\n"
+                                        "longest miss run         1\n"
+                                        "current miss run         0\n"
+                                        "rejected by sum          2\n"
+                                        "rejected by span         2\n"
+                                        "numbers per draw         99\n");
 }
 
 TEST(HistoryReport, JsonHasEveryGroupRow)
@@ -141,10 +141,10 @@ TEST(StatsReport, ActiveGroupsInTextEveryGroupInJson)
     stats.out = 81;
     GroupMask active;
     active.set(1).set(3);
-    EXPECT_EQ(statsText(stats, active), "rejected by sum    9\n"
-                                        "rejected by span   10\n"
-                                        "in                 100\n"
-                                        "out                81\n");
+    EXPECT_EQ(statsText(stats, active), "rejected by sum          9\n"
+                                        "rejected by span         10\n"
+                                        "in                       100\n"
+                                        "out                      81\n");
     EXPECT_EQ(statsJson(stats),
               R"({"rows":{"banker":0,"sum":9,"tail":0,"span":10,"road":0,"parity":0,)"
               R"("parity_size":0,"size_parity":0,"size":0},"in":100,"out":81})"
