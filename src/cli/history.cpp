@@ -24,36 +24,36 @@ bool holdsControlCharacter(std::string_view line)
     });
 }
 
-std::vector<std::string_view> tokensOf(std::string_view line)
-{
-    std::vector<std::string_view> tokens;
-    std::size_t pos = line.find_first_not_of(kTokenSeparators);
-    while (pos != std::string_view::npos) {
-        const std::size_t end = line.find_first_of(kTokenSeparators, pos);
-        tokens.push_back(line.substr(pos, end - pos));
-        pos = line.find_first_not_of(kTokenSeparators, end);
-    }
-    return tokens;
-}
-
-// The draw on a line that is neither blank nor a comment; nullopt when it holds none.
+// The draw on a line that is neither blank nor a comment; nullopt when it holds none. Only the
+// first and the last two tokens matter, so none is stored.
 std::optional<Draw> drawOn(std::string_view line)
 {
     if (holdsControlCharacter(line)) return std::nullopt;
-    const std::vector<std::string_view> tokens = tokensOf(line);
-    std::size_t drawTokens = 0;
+    std::size_t tokens = 0;
+    std::string_view first;
+    std::string_view beforeLast;
+    std::string_view last;
+    for (std::size_t pos = line.find_first_not_of(kTokenSeparators); pos != std::string_view::npos;
+         pos = line.find_first_not_of(kTokenSeparators, pos)) {
+        const std::size_t end = std::min(line.find_first_of(kTokenSeparators, pos), line.size());
+        beforeLast = last;
+        last = line.substr(pos, end - pos);
+        if (tokens++ == 0) first = last;
+        pos = end;
+    }
+    const auto digit = [](std::string_view token, std::size_t at) { return token[at] - '0'; };
     Draw draw;
-    if (!tokens.empty() && isDigits(tokens.back(), 2)) {
+    std::size_t drawTokens = 0;
+    if (isDigits(last, 2)) {
         drawTokens = 1;
-        draw.number = tokens.back();
-    } else if (tokens.size() >= 2 && isDigits(tokens.back(), 1) &&
-               isDigits(tokens[tokens.size() - 2], 1)) {
+        draw.number = digit(last, 0) * 10 + digit(last, 1);
+    } else if (tokens >= 2 && isDigits(last, 1) && isDigits(beforeLast, 1)) {
         drawTokens = 2;
-        draw.number = std::string(tokens[tokens.size() - 2]) + std::string(tokens.back());
+        draw.number = digit(beforeLast, 0) * 10 + digit(last, 0);
     } else {
         return std::nullopt;
     }
-    if (tokens.size() > drawTokens) draw.issue = std::string(tokens.front());
+    if (tokens > drawTokens) draw.issue = first;
     return draw;
 }
 
@@ -70,6 +70,7 @@ std::variant<std::vector<Draw>, HistoryRefusal> readDraws(std::string_view conte
 {
     if (content.starts_with(kByteOrderMark)) content.remove_prefix(kByteOrderMark.size());
     std::vector<Draw> draws;
+    draws.reserve(static_cast<std::size_t>(std::count(content.begin(), content.end(), '\n')) + 1);
     std::size_t lineNumber = 0;
     while (!content.empty()) {
         const std::size_t end = content.find('\n');
@@ -105,23 +106,17 @@ std::variant<std::vector<Draw>, HistoryRefusal> readDraws(std::string_view conte
 HistoryReport checkDraws(std::vector<Draw> draws, const FilterSettings& settings,
                          std::size_t tolerance, std::size_t numbersPerDraw)
 {
-    const RejectionTable table = rejectionTable(settings);
     HistoryReport report;
+    report.rejections = rejectionTable(settings);
+    report.tolerance = tolerance;
     report.active = activeGroups(settings);
     report.numbersPerDraw = numbersPerDraw;
-    report.rejections.reserve(draws.size());
-    report.kept.reserve(draws.size());
     for (const Draw& draw : draws) {
-        const auto number =
-            static_cast<std::size_t>((draw.number[0] - '0') * 10 + (draw.number[1] - '0'));
-        const GroupMask rejected = table[number];
-        const bool kept = rejected.count() <= tolerance;
-        report.rejections.push_back(rejected);
-        report.kept.push_back(kept);
+        const GroupMask rejected = report.rejections[static_cast<std::size_t>(draw.number)];
         for (std::size_t group = 0; group < kConditionGroupCount; ++group) {
             if (rejected[group]) ++report.rejectedBy[group];
         }
-        if (kept) {
+        if (isKept(report, draw)) {
             ++report.keptCount;
             report.currentMissRun = 0;
         } else {

@@ -47,7 +47,10 @@ int reportHistory(const RunRequest& request, const std::string& listText)
     const PassOutcome full = runTolerantPass(listText, request.settings, request.tolerance);
     const HistoryReport report = checkDraws(std::move(draws), request.settings, request.tolerance,
                                             countCandidates(full.listText));
-    return writeOut(request.json ? historyJson(report) : historyText(report)) ? kDone : kFailed;
+    const ReportSink toStandardOutput = [](std::string_view piece) { return writeOut(piece); };
+    const bool written = request.json ? writeHistoryJson(report, toStandardOutput)
+                                      : writeHistoryText(report, toStandardOutput);
+    return written ? kDone : kFailed;
 }
 
 int run(const std::vector<std::string>& args)

@@ -7,6 +7,17 @@
 namespace shrink2d::cli {
 namespace {
 
+// A report of a million draws is written in pieces of this size rather than built whole: its
+// pages would cost more than writing it.
+constexpr std::size_t kPieceBytes = std::size_t{1} << 16;
+
+bool passOn(std::string& piece, const ReportSink& write)
+{
+    const bool written = write(piece);
+    piece.clear();
+    return written;
+}
+
 constexpr std::size_t kLabelWidth = 25; // "rejected by size_parity" and two blanks
 
 void appendField(std::string& out, std::string_view label, const std::string& value)
@@ -48,50 +59,71 @@ std::string percentage(std::size_t part, std::size_t whole)
     return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
 }
 
-std::string padded(std::string text, std::size_t width, bool right)
+void appendPadded(std::string& out, std::string_view text, std::size_t width, bool right)
 {
-    if (text.size() >= width) return text;
-    return right ? std::string(width - text.size(), ' ') + text
-                 : text + std::string(width - text.size(), ' ');
+    const std::size_t fill = text.size() < width ? width - text.size() : 0;
+    if (right) out.append(fill, ' ');
+    out += text;
+    if (!right) out.append(fill, ' ');
 }
 
-// The names of the groups in the mask, in group order, each wrapped in quote and joined by
-// separator.
-std::string groupList(GroupMask groups, std::string_view quote, char separator)
+void appendNumber(std::string& out, int number)
 {
-    std::string list;
+    out += static_cast<char>('0' + number / 10);
+    out += static_cast<char>('0' + number % 10);
+}
+
+// Appends the names of the groups in the mask, in group order, each wrapped in quote and joined
+// by separator.
+void appendGroups(std::string& out, GroupMask groups, std::string_view quote, char separator)
+{
+    bool first = true;
     for (std::size_t group = 0; group < kConditionGroupCount; ++group) {
         if (!groups[group]) continue;
-        if (!list.empty()) list += separator;
-        list.append(quote).append(kConditionGroupNames[group]).append(quote);
+        if (!first) out += separator;
+        out.append(quote).append(kConditionGroupNames[group]).append(quote);
+        first = false;
     }
-    return list;
 }
 
 } // namespace
 
-std::string historyText(const HistoryReport& report)
+bool writeHistoryText(const HistoryReport& report, const ReportSink& write)
 {
     std::size_t lineWidth = 4;
     std::size_t issueWidth = 0;
     for (const Draw& draw : report.draws) {
         lineWidth = std::max(lineWidth, std::to_string(draw.line).size());
-        if (draw.issue) issueWidth = std::max({issueWidth, draw.issue->size(), std::size_t{5}});
+        if (!draw.issue.empty())
+            issueWidth = std::max({issueWidth, draw.issue.size(), std::size_t{5}});
     }
     std::string out;
-    out.reserve(report.draws.size() * (lineWidth + issueWidth + 24) + 400);
-    out += padded("line", lineWidth, true) + "  ";
-    if (issueWidth > 0) out += padded("issue", issueWidth, false) + "  ";
+    out.reserve(kPieceBytes + 600);
+    appendPadded(out, "line", lineWidth, true);
+    out += "  ";
+    if (issueWidth > 0) {
+        appendPadded(out, "issue", issueWidth, false);
+        out += "  ";
+    }
     out += "draw  result  rejected by\n";
-    for (std::size_t k = 0; k < report.draws.size(); ++k) {
-        const Draw& draw = report.draws[k];
-        out += padded(std::to_string(draw.line), lineWidth, true) + "  ";
-        if (issueWidth > 0) out += padded(draw.issue.value_or("-"), issueWidth, false) + "  ";
-        out += draw.number + "    ";
-        const std::string groups = groupList(report.rejections[k], "", ' ');
-        out += report.kept[k] ? (groups.empty() ? "kept" : "kept    ") : "missed  ";
-        out += groups;
+    for (const Draw& draw : report.draws) {
+        appendPadded(out, std::to_string(draw.line), lineWidth, true);
+        out += "  ";
+        if (issueWidth > 0) {
+            appendPadded(out, draw.issue.empty() ? "-" : draw.issue, issueWidth, false);
+            out += "  ";
+        }
+        appendNumber(out, draw.number);
+        out += "    ";
+        const GroupMask rejected = report.rejections[static_cast<std::size_t>(draw.number)];
+        if (!isKept(report, draw)) {
+            out += "missed  ";
+        } else {
+            out += rejected.any() ? "kept    " : "kept";
+        }
+        appendGroups(out, rejected, "", ' ');
         out += '\n';
+        if (out.size() >= kPieceBytes && !passOn(out, write)) return false;
     }
     out += '\n';
     const std::size_t draws = report.draws.size();
@@ -102,27 +134,30 @@ std::string historyText(const HistoryReport& report)
     appendField(out, "current miss run", std::to_string(report.currentMissRun));
     appendGroupFields(out, report.rejectedBy, report.active);
     appendField(out, "numbers per draw", std::to_string(report.numbersPerDraw));
-    return out;
+    return passOn(out, write);
 }
 
-std::string historyJson(const HistoryReport& report)
+bool writeHistoryJson(const HistoryReport& report, const ReportSink& write)
 {
     std::string out = "{\"draws\":[";
-    out.reserve(report.draws.size() * 90 + 300);
-    for (std::size_t k = 0; k < report.draws.size(); ++k) {
-        const Draw& draw = report.draws[k];
-        if (k > 0) out += ',';
-        out += "{\"line\":" + std::to_string(draw.line) + ",\"issue\":";
-        if (draw.issue) {
-            appendJsonString(out, *draw.issue);
-        } else {
+    out.reserve(kPieceBytes + 600);
+    for (const Draw& draw : report.draws) {
+        if (&draw != report.draws.data()) out += ',';
+        out += "{\"line\":";
+        out += std::to_string(draw.line);
+        out += ",\"issue\":";
+        if (draw.issue.empty()) {
             out += "null";
+        } else {
+            appendJsonString(out, draw.issue);
         }
-        out += ",\"number\":\"" + draw.number + "\",\"kept\":";
-        out += report.kept[k] ? "true" : "false";
+        out += ",\"number\":\"";
+        appendNumber(out, draw.number);
+        out += isKept(report, draw) ? "\",\"kept\":true" : "\",\"kept\":false";
         out += ",\"rejected_by\":[";
-        out += groupList(report.rejections[k], "\"", ',');
+        appendGroups(out, report.rejections[static_cast<std::size_t>(draw.number)], "\"", ',');
         out += "]}";
+        if (out.size() >= kPieceBytes && !passOn(out, write)) return false;
     }
     out += "],\"summary\":{\"draws\":" + std::to_string(report.draws.size()) +
            ",\"kept\":" + std::to_string(report.keptCount) +
@@ -131,7 +166,7 @@ std::string historyJson(const HistoryReport& report)
            ",\"numbers_per_draw\":" + std::to_string(report.numbersPerDraw) + "},";
     appendRowsJson(out, report.rejectedBy);
     out += "}\n";
-    return out;
+    return passOn(out, write);
 }
 
 std::string statsText(const GroupStats& stats, GroupMask active)
