@@ -13,12 +13,15 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 
 namespace shrink2d::cli {
 namespace {
 
 using Json = nlohmann::ordered_json;
 
+// File names are shown whole, control characters as text.
+constexpr std::size_t kWholeName = std::numeric_limits<std::size_t>::max();
 constexpr std::size_t kShownCharacters = 40;
 // Far above any real condition file; a bigger one is not one.
 constexpr std::size_t kMaxConditionFileBytes = 1 << 20;
@@ -176,7 +179,7 @@ ParseResult parseWithConditionFile(const std::vector<std::string>& args)
     if (request == nullptr || !request->conditions) return typed;
 
     const std::string& path = *request->conditions;
-    const std::string file = "--conditions \"" + visibleText(path, kShownCharacters) + "\": ";
+    const std::string file = "--conditions \"" + visibleText(path, kWholeName) + "\": ";
     ReadResult content = readWholeFile(path, "--conditions", kMaxConditionFileBytes);
     if (const auto* failure = std::get_if<ReadFailure>(&content)) {
         return UsageError{failure->message};
@@ -204,7 +207,7 @@ ParseResult parseWithConditionFile(const std::vector<std::string>& args)
 std::optional<std::string> replaceFile(const std::string& path, std::string_view text)
 {
     const auto failure = [&](int error) {
-        return std::optional<std::string>("cannot write \"" + visibleText(path, kShownCharacters) +
+        return std::optional<std::string>("cannot write \"" + visibleText(path, kWholeName) +
                                           "\": " + std::strerror(error));
     };
     std::string temporary = path + ".XXXXXX";

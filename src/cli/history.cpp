@@ -3,12 +3,15 @@
 #include "filtering/utf8.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace shrink2d::cli {
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view kTokenSeparators = " \t,;";
+// File names are shown whole, control characters as text.
+constexpr std::size_t kWholeName = std::numeric_limits<std::size_t>::max();
 constexpr std::size_t kShownCharacters = 60;
 
 bool isDigits(std::string_view token, std::size_t count)
@@ -59,8 +62,7 @@ std::optional<Draw> drawOn(std::string_view line)
 
 std::string where(std::string_view fileName, std::size_t line)
 {
-    return "--history: \"" + visibleText(fileName, kShownCharacters) + "\" line " +
-           std::to_string(line);
+    return "--history: \"" + visibleText(fileName, kWholeName) + "\" line " + std::to_string(line);
 }
 
 } // namespace
@@ -97,7 +99,7 @@ std::variant<std::vector<Draw>, HistoryRefusal> readDraws(std::string_view conte
         draws.push_back(std::move(*draw));
     }
     if (draws.empty()) {
-        return HistoryRefusal{"--history: \"" + visibleText(fileName, kShownCharacters) +
+        return HistoryRefusal{"--history: \"" + visibleText(fileName, kWholeName) +
                               "\" holds no draw"};
     }
     return draws;

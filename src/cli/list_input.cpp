@@ -1,5 +1,7 @@
 #include "cli/list_input.h"
 
+#include "filtering/utf8.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -32,7 +34,9 @@ std::size_t separatorLength(std::string_view text, std::size_t pos)
 
 std::string nameOf(const std::string& path)
 {
-    return (path == "-") ? "standard input" : "\"" + path + "\"";
+    // Shown as text, so that the message stays on one line whatever the name holds.
+    return (path == "-") ? "standard input"
+                         : "\"" + visibleText(path, std::numeric_limits<std::size_t>::max()) + "\"";
 }
 
 ReadFailure cannotRead(std::string_view option, const std::string& path, int error)
