@@ -96,7 +96,7 @@ std::variant<std::vector<Draw>, HistoryRefusal> readDraws(std::string_view conte
                                   "optional issue)"};
         }
         draw->line = lineNumber;
-        draws.push_back(std::move(*draw));
+        draws.push_back(*draw);
     }
     if (draws.empty()) {
         return HistoryRefusal{"--history: \"" + visibleText(fileName, kWholeName) +

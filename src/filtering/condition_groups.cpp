@@ -87,8 +87,8 @@ groupStats(std::string_view listText, const FilterSettings& settings, std::size_
             readable = false;
             return;
         }
-        ++occurrences[static_cast<std::size_t>((element.front() - '0') * 10 +
-                                               (element.back() - '0'))];
+        const auto digit = [](char c) { return static_cast<std::size_t>(c - '0'); };
+        ++occurrences[digit(element.front()) * 10 + digit(element.back())];
     });
     if (!readable) return firstUnreadable(listText).value();
 
