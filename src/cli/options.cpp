@@ -8,223 +8,118 @@
 #include <algorithm>
 #include <array>
 #include <bitset>
-#include <cstddef>
+#include <cctype>
 #include <limits>
-#include <stdexcept>
-#include <string_view>
 
 namespace shrink2d::cli {
 namespace {
 
-constexpr std::string_view kAllDigits = "0123456789";
-constexpr std::size_t kShownCharacters = 40;
+using Boxes = std::bitset<19>; // the ticked boxes of a row; the longest row, the sums, has 19
+using Captions = std::vector<std::string>;
 
-// Thrown by the value readers below and turned into a UsageError at the top: the readers stay
-// plain functions of their text.
-class BadValue : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
+std::string inQuotes(std::string_view text) { return "\"" + visibleText(text, 40) + "\""; }
 
-std::string inQuotes(std::string_view text)
-{
-    return "\"" + visibleText(text, kShownCharacters) + "\"";
-}
-
-[[noreturn]] void fail(std::string_view option, const std::string& problem)
-{
-    throw BadValue(std::string(option) + ": " + problem);
-}
-
-// A string of distinct digits; the empty string ticks nothing.
-DigitSet parseDigits(std::string_view option, const std::string& text)
-{
-    DigitSet digits;
-    for (const char c : text) {
-        if (!isAsciiDigit(c)) {
-            fail(option, inQuotes(text) + " may hold only the digits 0 to 9, each at most once");
-        }
-        const auto digit = static_cast<std::size_t>(c - '0');
-        if (digits.test(digit)) fail(option, "the digit " + std::string(1, c) + " is given twice");
-        digits.set(digit);
-    }
-    return digits;
-}
-
-// Comma-separated items; the empty string is no item at all, but an empty item between commas
-// is a mistake worth reporting rather than ignoring.
-std::vector<std::string_view> splitItems(std::string_view option, std::string_view text)
-{
-    std::vector<std::string_view> items;
-    if (text.empty()) return items;
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t comma = text.find(',', start);
-        const std::string_view item = text.substr(start, comma - start);
-        if (item.empty()) fail(option, inQuotes(text) + " has an empty item between commas");
-        items.push_back(item);
-        if (comma == std::string_view::npos) return items;
-        start = comma + 1;
-    }
-}
-
-// Box k of a kill row ticked for each item; the values come out in box order, as the window
-// reads a row.
-NumericKill killRow(const std::vector<std::size_t>& ticked, const auto& valueOfBox)
-{
-    NumericKill kill;
-    for (const std::size_t box : ticked) kill.values.push_back(valueOfBox(box));
-    return kill;
-}
-
-template <std::size_t N> std::vector<std::size_t> tickedBoxes(const std::bitset<N>& boxes)
-{
-    std::vector<std::size_t> ticked;
-    for (std::size_t k = 0; k < N; ++k) {
-        if (boxes.test(k)) ticked.push_back(k);
-    }
-    return ticked;
-}
-
-NumericKill parseSums(std::string_view option, const std::string& text)
-{
-    std::bitset<19> boxes;
-    for (const std::string_view item : splitItems(option, text)) {
-        const bool allDigits = item.find_first_not_of(kAllDigits) == std::string_view::npos;
-        const long sum = lenientValue(item); // saturates, so a huge number stays above 18
-        if (!allDigits || sum > 18) fail(option, inQuotes(item) + " is not a sum from 0 to 18");
-        if (boxes.test(static_cast<std::size_t>(sum))) {
-            fail(option, "the sum " + std::to_string(sum) + " is given twice");
-        }
-        boxes.set(static_cast<std::size_t>(sum));
-    }
-    return killRow(tickedBoxes(boxes), [](std::size_t box) { return static_cast<long>(box); });
-}
-
-NumericKill parseDigitKill(std::string_view option, const std::string& text)
-{
-    const DigitSet digits = parseDigits(option, text);
-    return killRow(tickedBoxes(digits), [](std::size_t box) { return static_cast<long>(box); });
-}
-
-std::string roadList()
+template <typename Texts> std::string joined(const Texts& texts)
 {
     std::string list;
-    for (const std::string_view caption : kRoadCaptions) {
-        if (!list.empty()) list += ' ';
-        list += caption;
-    }
+    for (const auto& text : texts) list += (list.empty() ? "" : " ") + std::string(text);
     return list;
 }
 
-NumericKill parseRoads(std::string_view option, const std::string& text)
+Captions numbersUpTo(int last)
 {
-    std::bitset<kRoadCaptions.size()> boxes;
-    for (const std::string_view item : splitItems(option, text)) {
-        std::size_t box = 0;
-        while (box < kRoadCaptions.size() && kRoadCaptions[box] != item) ++box;
-        if (box == kRoadCaptions.size()) {
-            fail(option, inQuotes(item) + " is not a road; use one of " + roadList());
-        }
-        if (boxes.test(box)) fail(option, "the road " + std::string(item) + " is given twice");
-        boxes.set(box);
-    }
-    return killRow(tickedBoxes(boxes),
-                   [](std::size_t box) { return lenientValue(kRoadCaptions[box]); });
+    Captions numbers;
+    for (int n = 0; n <= last; ++n) numbers.push_back(std::to_string(n));
+    return numbers;
 }
 
-// The pattern with its ASCII letters written out: E 偶, O 奇, B 大, S 小, in either case.
-std::string spelledOut(std::string_view item)
+// The ticked boxes of a row as each kind of setting holds them. A kill row holds the values of
+// the ticked boxes' captions in box order, as the window reads a row.
+void store(DigitSet& digits, Boxes boxes, const Captions&) { digits = boxes.to_ulong(); }
+void store(PatternGroup& group, Boxes boxes, const Captions&)
+{
+    for (std::size_t box = 0; box < group.ticked.size(); ++box) group.ticked[box] = boxes[box];
+}
+void store(NumericKill& kill, Boxes boxes, const Captions& captions)
+{
+    for (std::size_t box = 0; box < captions.size(); ++box) {
+        if (boxes[box]) kill.values.push_back(lenientValue(captions[box]));
+    }
+}
+
+// The ASCII letters a pattern may be typed with, in either case.
+constexpr std::array<std::pair<char, std::string_view>, 4> kLetters = {
+    {{'E', "偶"}, {'O', "奇"}, {'B', "大"}, {'S', "小"}}};
+
+std::string spelledOut(const std::string& item)
 {
     std::string out;
     for (const char c : item) {
-        switch (c) {
-        case 'E':
-        case 'e':
-            out += "偶";
-            break;
-        case 'O':
-        case 'o':
-            out += "奇";
-            break;
-        case 'B':
-        case 'b':
-            out += "大";
-            break;
-        case 'S':
-        case 's':
-            out += "小";
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out;
-}
-
-std::string asciiSpelling(std::string_view pattern)
-{
-    static constexpr std::array<std::pair<std::string_view, char>, 4> letters = {
-        {{"偶", 'E'}, {"奇", 'O'}, {"大", 'B'}, {"小", 'S'}}};
-    std::string out;
-    for (std::size_t pos = 0; pos < pattern.size();) {
-        const auto* match = std::find_if(letters.begin(), letters.end(), [&](const auto& entry) {
-            return pattern.substr(pos, entry.first.size()) == entry.first;
+        const auto* letter = std::find_if(kLetters.begin(), kLetters.end(), [c](const auto& l) {
+            return l.first == std::toupper(static_cast<unsigned char>(c));
         });
-        if (match == letters.end()) return {}; // not a caption of ours: no ASCII spelling
-        out += match->second;
-        pos += match->first.size();
+        out += letter == kLetters.end() ? std::string(1, c) : std::string(letter->second);
     }
     return out;
 }
 
-// Ticks the boxes of a group whose captions the items name.
-void tickPatterns(std::string_view option, const std::string& text, PatternGroup& group)
+// The group's captions and their letter spellings, for the help: "偶偶 奇奇, or EE OO".
+std::string spellings(const PatternGroup& group)
 {
-    for (const std::string_view item : splitItems(option, text)) {
-        const std::string pattern = spelledOut(item);
-        std::size_t box = 0;
-        while (box < group.captions.size() && group.captions[box] != pattern) ++box;
-        if (box == group.captions.size()) {
-            std::string known;
-            for (const std::string& caption : group.captions) {
-                known += " " + caption + " (" + asciiSpelling(caption) + ")";
+    Captions letters;
+    for (const std::string& caption : group.captions) {
+        for (const auto& [a, first] : kLetters) {
+            for (const auto& [b, second] : kLetters) {
+                if (spelledOut({a, b}) == caption) letters.push_back({a, b});
             }
-            fail(option, inQuotes(item) + " is not one of" + known);
         }
-        if (group.ticked[box]) fail(option, "the pattern " + pattern + " is given twice");
-        group.ticked[box] = true;
     }
+    return joined(group.captions) + ", or " + joined(letters);
 }
 
-// True for kill mode; the window's own captions 定 and 杀 are understood as well.
-bool parseKillMode(std::string_view option, const std::string& text)
+// A row typed as its digits, each at most once; "" ticks none.
+const CLI::Validator kDigitString(
+    [](std::string& digits) {
+        for (std::size_t k = 0; k < digits.size(); ++k) {
+            if (!isAsciiDigit(digits[k])) {
+                return inQuotes(digits) + " may hold only the digits 0 to 9, each at most once";
+            }
+            if (digits.find(digits[k]) < k)
+                return "the digit " + digits.substr(k, 1) + " is given twice";
+        }
+        return std::string();
+    },
+    "");
+
+// A number from 0 to last. CLI::Range alone reads through strtoll, which takes "010" for octal
+// and lets "+7" and " 7" pass.
+CLI::Validator decimalUpTo(int last)
 {
-    if (text == "fix" || text == "定") return false;
-    if (text == "kill" || text == "杀") return true;
-    fail(option, inQuotes(text) + " is not a mode; use fix or kill");
+    return {[range = CLI::Range(0, last), last](std::string& number) {
+                if (number.find_first_not_of("0123456789") != std::string::npos) {
+                    return "Value " + number + " not in range 0 to " + std::to_string(last);
+                }
+                number.erase(0, std::min(number.find_first_not_of('0'), number.size() - 1));
+                return range(number);
+            },
+            ""};
 }
 
-// The option values as typed, before any of them is checked.
-struct TypedOptions {
-    std::string first{kAllDigits};
-    std::string second{kAllDigits};
-    std::string list;
-    bool raw = false;
-    bool json = false;
-    std::string banker;
-    std::string killSum;
-    std::string killTail;
-    std::string killSpan;
-    std::string killRoad;
-    std::string parity;
-    std::string parityMode = "fix";
-    std::string paritySize;
-    std::string sizeParity;
-    std::string paritySizeMode = "fix";
-    std::string size;
-    std::string sizeMode = "fix";
-};
+// fix or kill, or the window's captions 定 and 杀; CLI11's own message would list its table.
+const CLI::Validator kMode(
+    [modes = CLI::CheckedTransformer(CLI::TransformPairs<std::string>{
+         {std::string(kModeCaptions[0]), "fix"},
+         {std::string(kModeCaptions[1]), "kill"}})](std::string& mode) {
+        return modes(mode).empty() ? std::string()
+                                   : inQuotes(mode) + " is not a mode; use fix or kill";
+    },
+    "");
+
+std::size_t timesGiven(const CLI::App& app, const CLI::Option* option)
+{
+    const std::vector<CLI::Option*>& order = app.parse_order(); // an entry for each time given
+    return static_cast<std::size_t>(std::count(order.begin(), order.end(), option));
+}
 
 constexpr const char* kFooter = R"(Pattern letters: E 偶 even, O 奇 odd, B 大 big, S 小 small.
 
@@ -235,202 +130,265 @@ Examples:
   shrink2d-cli --parity 偶偶,奇奇 --parity-mode kill --size BS,SB
   shrink2d-cli --list numbers.txt --kill-road 00,11,22 --json
   printf '05\n17\n99\n' | shrink2d-cli --list - --kill-span 0
+  shrink2d-cli --history draws.txt --last 30 --kill-sum 9,10 --tolerance 1
+      how these conditions would have fared on the last 30 draws in draws.txt
 
 Output: line 1 is the resulting list, each number followed by one blank; line 2 the count
-line. Exit status: 0 done, 2 bad option or unreadable file, 3 an element of the list is not
-a two-digit number (the pass stops, as the window's does).)";
+line (--history and --stats print their report instead). Exit status: 0 done, 2 bad option
+or unreadable file, 3 an element of the list is not a two-digit number (the pass stops, as
+the window's does).)";
 
-void describe(CLI::App& app, TypedOptions& typed)
-{
-    app.set_help_flag("-h,--help", "Print this help and exit");
-    app.set_version_flag("--version", "shrink2d-cli " SHRINK2D_VERSION,
-                         "Print the version and exit");
-    app.footer(kFooter);
+// The options, each storing its part of the request as CLI11 reads it.
+class CommandLine {
+public:
+    CLI::App app{"Shrinks a list of two-digit numbers: one press of “1、组号” (or a list of\n"
+                 "your own) followed by one press of “2、过滤”, with the ticks and modes\n"
+                 "given as options.",
+                 "shrink2d-cli"};
+    GeneratedList generated{DigitSet().set(), DigitSet().set()};
+    ListFile file;
+    RunRequest request;
 
-    auto* first = app.add_option("--first", typed.first,
-                                 "Digits ticked for the first position (一位); default all ten,\n"
-                                 "\"\" ticks none. Example: --first 0123");
-    auto* second = app.add_option("--second", typed.second,
-                                  "Digits ticked for the second position (二位), as --first.\n"
-                                  "Example: --second 91");
-    auto* list = app.add_option("--list", typed.list,
-                                "Filter the numbers in FILE (UTF-8; - is standard input) instead\n"
-                                "of generating them; runs of blanks, tabs, line breaks and U+3000\n"
-                                "separate them. Example: --list numbers.txt");
-    auto* raw = app.add_flag("--raw", typed.raw,
-                             "With --list: take the text exactly as the result box holds it,\n"
-                             "split at single blanks only. Example: --list box.txt --raw");
-    app.add_flag("--json", typed.json,
-                 "Print {\"numbers\": [...], \"count\": N} instead of the two lines.\n"
-                 "Example: --json");
-    first->type_name("DIGITS");
-    second->type_name("DIGITS");
-    list->type_name("FILE");
-    list->excludes(first)->excludes(second);
-    raw->needs(list);
+    CommandLine()
+    {
+        app.set_help_flag("-h,--help", "Print this help and exit");
+        app.set_version_flag("--version", "shrink2d-cli " SHRINK2D_VERSION,
+                             "Print the version and exit");
+        app.footer(kFooter);
+        app.allow_extras(); // reported in the order given; CLI11 would list them backwards
 
-    app.add_option("--banker", typed.banker,
-                   "定胆: keep only numbers holding one of these digits.\n"
-                   "Example: --banker 38")
-        ->type_name("DIGITS");
-    app.add_option("--kill-sum", typed.killSum,
-                   "杀和值: drop numbers with these digit sums (0 to 18).\n"
-                   "Example: --kill-sum 0,9,18")
-        ->type_name("N,...");
-    app.add_option("--kill-tail", typed.killTail,
-                   "杀合值: drop numbers whose digit sum ends in these digits.\n"
-                   "Example: --kill-tail 05")
-        ->type_name("DIGITS");
-    app.add_option("--kill-span", typed.killSpan,
-                   "杀跨度: drop numbers whose two digits lie this far apart.\n"
-                   "Example: --kill-span 09")
-        ->type_name("DIGITS");
-    app.add_option("--kill-road", typed.killRoad,
-                   "杀012路: drop these road patterns (0路 0369, 1路 147, 2路 258),\n"
-                   "each one of " +
-                       roadList() + ". Example: --kill-road 00,12")
-        ->type_name("R,...");
-    app.add_option("--parity", typed.parity,
-                   "Odd/even patterns 偶偶 偶奇 奇奇 奇偶, or EE EO OO OE.\n"
-                   "Example: --parity 偶奇,OE")
-        ->type_name("P,...");
-    app.add_option("--parity-mode", typed.parityMode,
-                   "fix keeps only the --parity patterns, kill drops them;\n"
-                   "default fix. Example: --parity-mode kill")
-        ->type_name("fix|kill");
-    app.add_option("--parity-size", typed.paritySize,
-                   "First digit's parity, second digit's size: 偶大 偶小 奇大 奇小,\n"
-                   "or EB ES OB OS. Example: --parity-size EB")
-        ->type_name("P,...");
-    app.add_option("--size-parity", typed.sizeParity,
-                   "First digit's size, second digit's parity: 大偶 小偶 大奇 小奇,\n"
-                   "or BE SE BO SO. Example: --size-parity 大偶,SO")
-        ->type_name("P,...");
-    app.add_option("--parity-size-mode", typed.paritySizeMode,
-                   "Mode of both --parity-size and --size-parity; default fix.\n"
-                   "Example: --parity-size-mode kill")
-        ->type_name("fix|kill");
-    app.add_option("--size", typed.size,
-                   "Big/small patterns 大大 小小 大小 小大, or BB SS BS SB\n"
-                   "(大 is 5 to 9, 小 0 to 4). Example: --size BS,SB")
-        ->type_name("P,...");
-    app.add_option("--size-mode", typed.sizeMode,
-                   "fix keeps only the --size patterns, kill drops them;\n"
-                   "default fix. Example: --size-mode kill")
-        ->type_name("fix|kill");
-}
+        app.option_defaults()->group("Numbers");
+        auto* first = digits("--first", generated.first,
+                             "Digits ticked for the first position (一位); default all ten,\n"
+                             "\"\" ticks none. Example: --first 0123");
+        auto* second = digits("--second", generated.second,
+                              "Digits ticked for the second position (二位), as --first.\n"
+                              "Example: --second 91");
+        auto* listFile =
+            app.add_option("--list", file.path,
+                           "Filter the numbers in FILE (UTF-8; - is standard input) instead\n"
+                           "of generating them; runs of blanks, tabs, line breaks and U+3000\n"
+                           "separate them. Example: --list numbers.txt");
+        listFile->type_name("FILE")->excludes(first)->excludes(second);
+        app.add_flag("--raw", file.raw,
+                     "With --list: take the text exactly as the result box holds it,\n"
+                     "split at single blanks only. Example: --list box.txt --raw")
+            ->needs(listFile);
 
-// The options beyond one filter pass: tolerance, reports and condition files.
-struct ExtraOptions {
-    std::string tolerance = "0";
-    std::string history;
-    std::string last;
-    bool stats = false;
+        app.option_defaults()->group("Output");
+        app.add_flag("--json", request.json,
+                     "Print {\"numbers\": [...], \"count\": N} instead of the two lines.\n"
+                     "Example: --json");
+
+        FilterSettings& settings = request.settings;
+        const Captions roads(kRoadCaptions.begin(), kRoadCaptions.end());
+        app.option_defaults()->group("基本条件 (basic conditions)");
+        digits("--banker", settings.banker,
+               "定胆: keep only numbers holding one of these digits.\n"
+               "Example: --banker 38");
+        commaList("--kill-sum", "sum", settings.sums, numbersUpTo(18), decimalUpTo(18),
+                  "杀和值: drop numbers with these digit sums (0 to 18).\n"
+                  "Example: --kill-sum 0,9,18")
+            ->type_name("N,...");
+        digits("--kill-tail", settings.sumTails,
+               "杀合值: drop numbers whose digit sum ends in these digits.\n"
+               "Example: --kill-tail 05");
+        digits("--kill-span", settings.spans,
+               "杀跨度: drop numbers whose two digits lie this far apart.\n"
+               "Example: --kill-span 09");
+        commaList("--kill-road", "road", settings.roads, roads, CLI::IsMember(roads),
+                  "杀012路: drop these road patterns (0路 0369, 1路 147, 2路 258),\neach one of " +
+                      joined(roads) + ". Example: --kill-road 00,12")
+            ->type_name("R,...");
+
+        app.option_defaults()->group("特征条件 (pattern conditions)");
+        patterns("--parity", settings.parity,
+                 "Odd/even patterns " + spellings(settings.parity) +
+                     ".\n"
+                     "Example: --parity 偶奇,OE");
+        mode("--parity-mode", settings.parity.kill,
+             "fix keeps only the --parity patterns, kill drops them;\n"
+             "default fix. Example: --parity-mode kill");
+        patterns("--parity-size", settings.paritySize,
+                 "First digit's parity, second digit's size:\n" + spellings(settings.paritySize) +
+                     ". Example: --parity-size EB");
+        patterns("--size-parity", settings.sizeParity,
+                 "First digit's size, second digit's parity:\n" + spellings(settings.sizeParity) +
+                     ". Example: --size-parity 大偶,SO");
+        mode("--parity-size-mode", settings.paritySize.kill,
+             "Mode of both --parity-size and --size-parity; default fix.\n"
+             "Example: --parity-size-mode kill");
+        patterns("--size", settings.size,
+                 "Big/small patterns " + spellings(settings.size) +
+                     "\n"
+                     "(大 is 5 to 9, 小 0 to 4). Example: --size BS,SB");
+        mode("--size-mode", settings.size.kill,
+             "fix keeps only the --size patterns, kill drops them;\n"
+             "default fix. Example: --size-mode kill");
+
+        beyondThePass(listFile);
+    }
+
+    // What the options beyond one pass set that CLI11 cannot store on its own.
+    void complete()
+    {
+        if (app.count("--history") > 0) request.history = history;
+        if (app.count("--save-conditions") > 0) request.saveConditions = saveConditions;
+        if (app.count("--conditions") > 0) request.conditions = conditions;
+        for (const std::string_view name : kConditionOptions) {
+            if (app.count("--" + std::string(name)) > 0) request.givenConditions.push_back(name);
+        }
+    }
+
+private:
+    HistoryFile history;
     std::string saveConditions;
     std::string conditions;
+
+    void beyondThePass(CLI::Option* listFile)
+    {
+        app.option_defaults()->group("容错 (tolerance)");
+        app.add_option("--tolerance", request.tolerance,
+                       "容错: let a number through when at most K of the condition groups\n"
+                       "(the banker digits and the eight rows) reject it; 0 to 9, default 0.\n"
+                       "Example: --tolerance 1 --kill-sum 9,10 --kill-span 0")
+            ->transform(decimalUpTo(9))
+            ->type_name("K");
+
+        app.option_defaults()->group("Reports");
+        auto* pastDraws =
+            app.add_option("--history", history.path,
+                           "Test the conditions on the past draws in FILE, one a line (37, 3 7,\n"
+                           "2026001,3,7; # starts a comment), instead of printing the list: a\n"
+                           "line per draw, then the hit rate, the runs of misses, what each\n"
+                           "group rejects and how many numbers --first/--second leave.\n"
+                           "Example: --history draws.txt --kill-sum 9,10 --tolerance 1");
+        pastDraws->type_name("FILE")->excludes(listFile);
+        app.add_option_function<std::size_t>(
+               "--last", [this](std::size_t last) { history.last = last; },
+               "With --history: only the file's last N draws. Example: --last 30")
+            ->transform(decimalUpTo(std::numeric_limits<int>::max()))
+            ->check(CLI::Validator(
+                [](std::string& last) {
+                    return last == "0" ? std::string("Value 0 is not a count from 1") : "";
+                },
+                ""))
+            ->type_name("N")
+            ->needs(pastDraws);
+        app.add_flag("--stats", request.stats,
+                     "Print how many numbers each condition group in use rejects on its\n"
+                     "own, then how many came in and how many survive, instead of the\n"
+                     "list. Example: --stats --kill-sum 9,10 --size BB")
+            ->excludes(pastDraws);
+
+        app.option_defaults()->group("Condition files");
+        app.add_option("--save-conditions", saveConditions,
+                       "Write the condition options given, and the tolerance, to FILE as\n"
+                       "JSON, then run as usual. Example: --save-conditions my.json --banker 5")
+            ->type_name("FILE");
+        app.add_option("--conditions", conditions,
+                       "Read condition options from FILE (as --save-conditions writes\n"
+                       "them) as if typed; one given on the command line as well is an\n"
+                       "error. Example: --conditions my.json --first 0123")
+            ->type_name("FILE");
+    }
+
+    // A row typed as a digit string: --banker 38.
+    template <typename Row>
+    CLI::Option* digits(const std::string& name, Row& row, const std::string& description)
+    {
+        const auto read = [&row](const std::string& digits) {
+            Boxes boxes;
+            for (const char c : digits) boxes.set(static_cast<std::size_t>(c - '0'));
+            store(row, boxes, numbersUpTo(9));
+        };
+        return app.add_option_function<std::string>(name, read, description)
+            ->check(kDigitString)
+            ->type_name("DIGITS");
+    }
+
+    // A row typed as a comma list of its captions, which `item` checks or makes of each item.
+    // Naming a box twice is a mistake, and so is giving the option twice, which CLI11 would take
+    // as one longer list. The empty value is the empty list: one empty item, let through.
+    template <typename Row>
+    CLI::Option* commaList(const std::string& name, const std::string& noun, Row& row,
+                           Captions captions, const CLI::Validator& item,
+                           const std::string& description)
+    {
+        const auto read = [this, &row, name, noun,
+                           captions](const std::vector<std::string>& items) {
+            if (const std::size_t given = timesGiven(app, app.get_option(name)); given > 1) {
+                throw CLI::ArgumentMismatch::AtMost(name, 1, given);
+            }
+            Boxes boxes;
+            for (const std::string& caption : items) {
+                const auto box = static_cast<std::size_t>(
+                    std::find(captions.begin(), captions.end(), caption) - captions.begin());
+                if (box < captions.size() && boxes.test(box)) {
+                    throw CLI::ValidationError(name,
+                                               "the " + noun + " " + caption + " is given twice");
+                }
+                if (box < captions.size()) boxes.set(box);
+            }
+            store(row, boxes, captions);
+        };
+        const CLI::Validator eachItem(
+            [item](std::string& text) { return text.empty() ? std::string() : item(text); }, "");
+        auto* option = app.add_option_function<std::vector<std::string>>(name, read, description);
+        option->delimiter(',')->expected(1)->allow_extra_args(false)->transform(eachItem);
+        return option->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+    }
+
+    void patterns(const std::string& name, PatternGroup& group, const std::string& description)
+    {
+        commaList(name, "pattern", group, {group.captions.begin(), group.captions.end()},
+                  CLI::IsMember(group.captions, spelledOut), description)
+            ->type_name("P,...");
+    }
+
+    void mode(const std::string& name, bool& kill, const std::string& description)
+    {
+        const auto read = [&kill](const std::string& mode) { kill = mode == "kill"; };
+        app.add_option_function<std::string>(name, read, description)
+            ->transform(kMode)
+            ->type_name("fix|kill");
+    }
 };
 
-void describeExtras(CLI::App& app, ExtraOptions& extras)
+// The arguments as CLI11 2.1 should see them. It reads "--first=" as --first taking the next
+// argument, where the user means the empty string. It drops an empty item between commas, where
+// the user has likely mistyped: such a list is emptied here and its problem kept for after
+// parsing, as for any bad value, so that --help and --version still win over it. And it consumes
+// its vector from the back.
+std::vector<std::string> forCli11(const CLI::App& app, const std::vector<std::string>& args,
+                                  std::string& problem)
 {
-    app.add_option("--tolerance", extras.tolerance,
-                   "容错: let a number through when at most K of the condition groups\n"
-                   "(the banker digits and the eight rows) reject it; 0 to 9, default 0.\n"
-                   "Example: --tolerance 1 --kill-sum 9,10 --kill-span 0")
-        ->check(CLI::IsMember({"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"}))
-        ->type_name("K");
-    auto* history =
-        app.add_option("--history", extras.history,
-                       "Test the conditions on the past draws in FILE, one a line (37, 3 7,\n"
-                       "2026001,3,7; # starts a comment), instead of printing the list: a\n"
-                       "line per draw, then the hit rate, the runs of misses, what each\n"
-                       "group rejects and how many numbers --first/--second leave.\n"
-                       "Example: --history draws.txt --kill-sum 9,10 --tolerance 1")
-            ->type_name("FILE")
-            ->excludes("--list");
-    app.add_option("--last", extras.last,
-                   "With --history: only the file's last N draws. Example: --last 30")
-        ->type_name("N")
-        ->needs(history)
-        ->check(CLI::Validator(
-            [](std::string& text) {
-                const bool valid = !text.empty() && text.size() <= 9 &&
-                                   text.find_first_not_of("0123456789") == std::string::npos &&
-                                   text.find_first_not_of('0') != std::string::npos;
-                return valid ? std::string() : inQuotes(text) + " is not a count from 1";
-            },
-            ""));
-    app.add_flag("--stats", extras.stats,
-                 "Print how many numbers each condition group in use rejects on its\n"
-                 "own, then how many came in and how many survive, instead of the\n"
-                 "list. Example: --stats --kill-sum 9,10 --size BB")
-        ->excludes(history);
-    app.add_option("--save-conditions", extras.saveConditions,
-                   "Write the condition options given, and the tolerance, to FILE as\n"
-                   "JSON, then run as usual. Example: --save-conditions my.json --banker 5")
-        ->type_name("FILE");
-    app.add_option("--conditions", extras.conditions,
-                   "Read condition options from FILE (as --save-conditions writes\n"
-                   "them) as if typed; one given on the command line as well is an\n"
-                   "error. Example: --conditions my.json --first 0123")
-        ->type_name("FILE");
-}
-
-void checkExtras(const CLI::App& app, const ExtraOptions& extras, RunRequest& request)
-{
-    request.tolerance = static_cast<std::size_t>(extras.tolerance[0] - '0');
-    if (app.count("--history") > 0) {
-        request.history = HistoryFile{extras.history, std::nullopt};
-        if (app.count("--last") > 0) request.history->last = std::stoul(extras.last);
-    }
-    request.stats = extras.stats;
-    if (app.count("--save-conditions") > 0) request.saveConditions = extras.saveConditions;
-    if (app.count("--conditions") > 0) request.conditions = extras.conditions;
-    for (const std::string_view name : kConditionOptions) {
-        if (app.count("--" + std::string(name)) > 0) request.givenConditions.push_back(name);
-    }
-}
-
-// CLI11 reads "--first=" as --first without a value; the user means the empty string.
-std::vector<std::string> reversedForCli11(const std::vector<std::string>& args)
-{
-    std::vector<std::string> reversed;
-    reversed.reserve(args.size());
-    for (std::size_t k = args.size(); k-- > 0;) {
-        const std::string& arg = args[k];
+    std::vector<std::string> out;
+    for (const std::string& arg : args) {
         const bool emptyValue = arg.starts_with("--") && arg.find('=') == arg.size() - 1;
-        if (emptyValue) reversed.emplace_back();
-        reversed.push_back(emptyValue ? arg.substr(0, arg.size() - 1) : arg);
+        out.push_back(emptyValue ? arg.substr(0, arg.size() - 1) : arg);
+        if (emptyValue) out.emplace_back();
     }
-    return reversed;
-}
-
-RunRequest checkedRequest(const TypedOptions& typed, bool fromFile)
-{
-    RunRequest request;
-    if (fromFile) {
-        request.input = ListFile{typed.list, typed.raw};
-    } else {
-        request.input = GeneratedList{parseDigits("--first", typed.first),
-                                      parseDigits("--second", typed.second)};
+    for (std::size_t k = 0; k < out.size(); ++k) {
+        const std::size_t equals = out[k].starts_with("--") ? out[k].find('=') : std::string::npos;
+        const CLI::Option* option = app.get_option_no_throw(out[k].substr(0, equals));
+        if (option == nullptr || option->get_expected_min() == 0) continue;
+        if (equals != std::string::npos) { // the value as an argument of its own, as CLI11 takes it
+            out.insert(out.begin() + static_cast<std::ptrdiff_t>(k) + 1, out[k].substr(equals + 1));
+            out[k].resize(equals);
+        }
+        if (++k == out.size()) break;
+        const std::string& value = out[k];
+        if (option->get_delimiter() == ',' && !value.empty() &&
+            (value.front() == ',' || value.back() == ',' || value.find(",,") != value.npos)) {
+            if (problem.empty())
+                problem = option->get_name() + ": " + inQuotes(value) +
+                          " has an empty item between commas";
+            out[k].clear();
+        }
     }
-    request.json = typed.json;
-
-    FilterSettings& settings = request.settings;
-    settings.banker = parseDigits("--banker", typed.banker);
-    settings.sums = parseSums("--kill-sum", typed.killSum);
-    settings.sumTails = parseDigitKill("--kill-tail", typed.killTail);
-    settings.spans = parseDigitKill("--kill-span", typed.killSpan);
-    settings.roads = parseRoads("--kill-road", typed.killRoad);
-    tickPatterns("--parity", typed.parity, settings.parity);
-    tickPatterns("--parity-size", typed.paritySize, settings.paritySize);
-    tickPatterns("--size-parity", typed.sizeParity, settings.sizeParity);
-    tickPatterns("--size", typed.size, settings.size);
-    settings.parity.kill = parseKillMode("--parity-mode", typed.parityMode);
-    // One fix/kill pair governs both halves of the mixed patterns, as in the window.
-    settings.paritySize.kill = parseKillMode("--parity-size-mode", typed.paritySizeMode);
-    settings.sizeParity.kill = settings.paritySize.kill;
-    settings.size.kill = parseKillMode("--size-mode", typed.sizeMode);
-    return request;
+    std::reverse(out.begin(), out.end());
+    return out;
 }
 
 } // namespace
@@ -438,37 +396,47 @@ RunRequest checkedRequest(const TypedOptions& typed, bool fromFile)
 ParseResult parseCommandLine(const std::vector<std::string>& args)
 {
     try {
-        CLI::App app{"Shrinks a list of two-digit numbers: one press of “1、组号” (or a list of\n"
-                     "your own) followed by one press of “2、过滤”, with the ticks and modes\n"
-                     "given as options.",
-                     "shrink2d-cli"};
-        TypedOptions typed;
-        describe(app, typed);
-        ExtraOptions beyondThePass;
-        describeExtras(app, beyondThePass);
-        // Stray words are reported here, in the order given; CLI11 would list them backwards.
-        app.allow_extras();
+        CommandLine line;
+        CLI::App& app = line.app;
+        std::string emptyItem;
+        std::vector<std::string> cli11Args = forCli11(app, args, emptyItem);
         try {
-            app.parse(reversedForCli11(args)); // CLI11 consumes its vector from the back
+            app.parse(cli11Args);
         } catch (const CLI::CallForHelp&) {
             return InfoText{app.help()};
         } catch (const CLI::CallForVersion& version) {
             return InfoText{std::string(version.what()) + "\n"};
+        } catch (const CLI::ValidationError&) {
+            // A bad value gives way to --help; a repeated option or a bad flag value does not.
+            if (app.get_help_ptr()->count() == 0) throw;
+            for (const CLI::Option* option : app.get_options()) {
+                const std::size_t given = timesGiven(app, option);
+                if (option->get_expected_min() > 0 && given > 1) {
+                    throw CLI::ArgumentMismatch::AtMost(option->get_name(), 1, given);
+                }
+                if (option->get_expected_min() == 0 && given > 0 && option != app.get_help_ptr()) {
+                    option->as<bool>();
+                }
+            }
+            return InfoText{app.help()};
         }
+        if (!emptyItem.empty()) return UsageError{emptyItem};
         if (const std::vector<std::string> extras = app.remaining(); !extras.empty()) {
             std::string message =
                 extras.size() == 1 ? "unexpected argument" : "unexpected arguments";
             for (const std::string& extra : extras) message += " " + inQuotes(extra);
             return UsageError{message};
         }
-        RunRequest request = checkedRequest(typed, app.count("--list") > 0);
-        checkExtras(app, beyondThePass, request);
+        RunRequest& request = line.request;
+        request.input = line.generated;
+        if (app.count("--list") > 0) request.input = line.file;
+        // One fix/kill pair governs both halves of the mixed patterns, as in the window.
+        request.settings.sizeParity.kill = request.settings.paritySize.kill;
+        line.complete();
         return request;
     } catch (const CLI::Error& error) {
         // CLI11 repeats the user's words in its messages: show them as text, on one line.
         return UsageError{visibleText(error.what(), std::numeric_limits<std::size_t>::max())};
-    } catch (const BadValue& error) {
-        return UsageError{error.what()};
     }
 }
 

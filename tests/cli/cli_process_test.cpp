@@ -375,41 +375,4 @@ TEST_F(CliProcess, EvenBigAndBigEvenLeaveFourNumbers)
               "66 68 86 88 \n" + countLine(4) + "\n");
 }
 
-struct AliasCase {
-    const char* option;
-    const char* ascii;
-    const char* chinese;
-};
-
-class CliAlias : public CliProcess, public testing::WithParamInterface<AliasCase> {};
-
-// Every pattern covers 25 of the hundred numbers, so a wrong mapping shows in the list itself.
-TEST_P(CliAlias, FiltersLikeTheChineseSpelling)
-{
-    const CliRun ascii = run({GetParam().option, GetParam().ascii});
-    const CliRun chinese = run({GetParam().option, GetParam().chinese});
-    EXPECT_EQ(ascii.exitCode, 0);
-    EXPECT_EQ(ascii.out, chinese.out);
-    EXPECT_NE(chinese.out.find(countLine(25)), std::string::npos);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Patterns, CliAlias,
-    testing::Values(
-        AliasCase{"--parity", "EE", "偶偶"}, AliasCase{"--parity", "EO", "偶奇"},
-        AliasCase{"--parity", "OO", "奇奇"}, AliasCase{"--parity", "OE", "奇偶"},
-        AliasCase{"--parity-size", "EB", "偶大"}, AliasCase{"--parity-size", "ES", "偶小"},
-        AliasCase{"--parity-size", "OB", "奇大"}, AliasCase{"--parity-size", "OS", "奇小"},
-        AliasCase{"--size-parity", "BE", "大偶"}, AliasCase{"--size-parity", "SE", "小偶"},
-        AliasCase{"--size-parity", "BO", "大奇"}, AliasCase{"--size-parity", "SO", "小奇"},
-        AliasCase{"--size", "BB", "大大"}, AliasCase{"--size", "SS", "小小"},
-        AliasCase{"--size", "BS", "大小"}, AliasCase{"--size", "SB", "小大"}),
-    [](const auto& info) {
-        std::string name = std::string(info.param.option).substr(2) + "_" + info.param.ascii;
-        for (char& c : name) {
-            if (c == '-') c = '_';
-        }
-        return name;
-    });
-
 } // namespace
