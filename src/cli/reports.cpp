@@ -90,10 +90,11 @@ void appendGroups(std::string& out, GroupMask groups, std::string_view quote, ch
 
 bool writeHistoryText(const HistoryReport& report, const ReportSink& write)
 {
-    std::size_t lineWidth = 4;
+    // Lines ascend, so the last is the widest.
+    const std::size_t lineWidth = std::max<std::size_t>(
+        4, report.draws.empty() ? 0 : std::to_string(report.draws.back().line).size());
     std::size_t issueWidth = 0;
     for (const Draw& draw : report.draws) {
-        lineWidth = std::max(lineWidth, std::to_string(draw.line).size());
         if (!draw.issue.empty())
             issueWidth = std::max({issueWidth, draw.issue.size(), std::size_t{5}});
     }
