@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Whole-process wall time, CPU time and peak resident memory of `shrink2d-cli --list FILE` with
-# every condition active, on files of 10^4, 10^5 and 10^6 random numbers (one a line). Prints
-# the medians of RUNS runs (default 9) after one warm-up run per size.
+# every condition active, on files of 10^4, 10^5 and 10^6 random numbers (one a line); then the
+# same lists under --tolerance 2 beside the plain pass, and --history over files of past draws.
+# Prints the medians of RUNS runs (default 9) after one warm-up run per size.
 #   bench/cli_bench.sh [path/to/shrink2d-cli]      (default: build/bin/shrink2d-cli)
 # Needs GNU time at /usr/bin/time (Debian package `time`) for the peak memory.
 set -euo pipefail
@@ -9,6 +10,7 @@ set -euo pipefail
 cli=${1:-build/bin/shrink2d-cli}
 runs=${RUNS:-9}
 sizes=(${SIZES:-10000 100000 1000000})
+history_sizes=(${HISTORY_SIZES:-25000 50000 100000 200000})
 [ -x "$cli" ] || { echo "cli_bench: no program at $cli (build it first)" >&2; exit 1; }
 [ -x /usr/bin/time ] || { echo "cli_bench: needs /usr/bin/time (apt-get install time)" >&2; exit 1; }
 [ -n "${EPOCHREALTIME:-}" ] || { echo "cli_bench: needs bash 5 (EPOCHREALTIME)" >&2; exit 1; }
@@ -65,6 +67,41 @@ for n in "${sizes[@]}"; do
     awk -v n="$n" -v bytes="$(stat -c %s "$file")" -v s="$survivors" -v w="$wall_us" -v c="$cpu_ms" -v p="$peak_kib" \
         'BEGIN { printf "%-9d %8.1f %9d %11.1f %10d %10.1f %11.0f\n", n, bytes / 1048576, s, w / 1000, c, p / 1024, w * 1000 / n }'
 done
+
+echo
+echo "--tolerance 2 beside the plain pass on the same lists (ratio: tolerance / pass)"
+printf '%-9s %9s %11s %10s %11s %10s %8s %8s\n' numbers survivors "pass wall" "pass CPU" "K=2 wall" "K=2 CPU" "wall x" "CPU x"
+for n in "${sizes[@]}"; do
+    file="$work/$n.txt"
+    measure "$cli" --list "$file" "${conditions[@]}"
+    pass_wall=$wall_us pass_cpu=$cpu_ms
+    survivors=$("$cli" --list "$file" "${conditions[@]}" --tolerance 2 | tail -n 1 | tr -dc '0-9')
+    measure "$cli" --list "$file" "${conditions[@]}" --tolerance 2
+    awk -v n="$n" -v s="$survivors" -v pw="$pass_wall" -v pc="$pass_cpu" -v w="$wall_us" -v c="$cpu_ms" \
+        'BEGIN { printf "%-9d %9d %11.1f %10d %11.1f %10d %8.2f %8.2f\n", n, s, pw / 1000, pc, w / 1000, c, w / pw, (pc > 0 ? c / pc : 0) }'
+done
+echo "goal: --tolerance 2 at most 1.5x the plain pass at 10^6 numbers"
+
+echo
+echo "--history with every group active (draws in mixed line forms, one a line)"
+printf '%-9s %8s %7s %11s %10s %10s %12s\n' draws "file MiB" kept "wall ms" "CPU ms" "peak MiB" "wall ns/draw"
+for n in "${history_sizes[@]}"; do
+    file="$work/draws-$n.txt"
+    awk -v n="$n" 'BEGIN { srand(20261207); print "# past draws"
+        for (i = 0; i < n; i++) {
+            d = int(rand() * 100)
+            if (i % 3 == 0) printf "%d %02d\n", 2000000 + i, d
+            else if (i % 3 == 1) printf "%d,%d,%d\r\n", 2000000 + i, int(d / 10), d % 10
+            else printf "%02d\n", d
+        } }' >"$file"
+    kept=$("$cli" --history "$file" "${conditions[@]}" | awk '$1 == "kept" && NF == 2 { print $2 }')
+    "$cli" --history "$file" "${conditions[@]}" >/dev/null
+    measure "$cli" --history "$file" "${conditions[@]}"
+    awk -v n="$n" -v bytes="$(stat -c %s "$file")" -v k="$kept" -v w="$wall_us" -v c="$cpu_ms" -v p="$peak_kib" \
+        'BEGIN { printf "%-9d %8.1f %7d %11.1f %10d %10.1f %12.0f\n", n, bytes / 1048576, k, w / 1000, c, p / 1024, w * 1000 / n }'
+done
+echo "goal at 10^5 draws: at most 50 ms whole process, growing linearly"
+
 # What starting any process through the wrapper costs on this machine; every row includes it.
 measure /bin/true
 awk -v w="$wall_us" -v c="$cpu_ms" -v p="$peak_kib" \

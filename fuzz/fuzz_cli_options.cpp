@@ -1,7 +1,10 @@
 // Feeds arbitrary argument vectors to the command-line option parser. The input is split at
 // every NUL byte into the arguments that follow the program name (the empty input is no
-// argument at all; "a\0" is "a" and an empty argument).
+// argument at all; "a\0" is "a" and an empty argument). The first argument is also read as the
+// content of a history file and of a condition file.
 
+#include "cli/condition_file.h"
+#include "cli/history.h"
 #include "cli/options.h"
 #include "filtering/filter_pass.h"
 #include "filtering/filter_settings.h"
@@ -135,6 +138,32 @@ std::vector<std::string> settingsAsOptions(const FilterSettings& settings)
             "--size-mode=" + mode(settings.size.kill)};
 }
 
+bool isOneLine(const std::string& message)
+{
+    return !message.empty() && message.find_first_of("\r\n") == std::string::npos;
+}
+
+// Whatever bytes a user's file holds, the readers give draws or conditions, or one line saying
+// what is wrong.
+void checkFileReaders(std::string_view content)
+{
+    const auto draws = readDraws(content, "h.txt");
+    if (const auto* refusal = std::get_if<HistoryRefusal>(&draws)) {
+        require(isOneLine(refusal->message), "a refused history is named on one line");
+    } else {
+        std::size_t line = 0;
+        for (const Draw& draw : std::get<std::vector<Draw>>(draws)) {
+            require(draw.line > line && draw.number >= 0 && draw.number <= 99,
+                    "draws are numbers 00 to 99 on ascending lines");
+            line = draw.line;
+        }
+    }
+    const auto conditions = conditionArguments(content);
+    if (const auto* error = std::get_if<ConditionFileError>(&conditions)) {
+        require(isOneLine(error->message), "a refused condition file is named on one line");
+    }
+}
+
 void checkRequest(const RunRequest& request, const std::vector<std::string>& args)
 {
     checkSettings(request.settings);
@@ -147,10 +176,24 @@ void checkRequest(const RunRequest& request, const std::vector<std::string>& arg
             "parsing the same arguments twice gives the same request");
 
     // The canonical spelling of the settings reads back as the same settings.
-    const ParseResult canonical = parseCommandLine(settingsAsOptions(request.settings));
+    std::vector<std::string> options = settingsAsOptions(request.settings);
+    options.push_back("--tolerance=" + std::to_string(request.tolerance));
+    const ParseResult canonical = parseCommandLine(options);
     const auto* reread = std::get_if<RunRequest>(&canonical);
-    require(reread != nullptr && reread->settings == request.settings,
+    require(reread != nullptr && reread->settings == request.settings &&
+                reread->tolerance == request.tolerance,
             "the settings written as options read back unchanged");
+
+    // A saved condition file reads back as the same conditions.
+    const auto saved = conditionArguments(
+        conditionFileText(request.settings, request.tolerance, request.givenConditions));
+    const auto* savedOptions = std::get_if<std::vector<std::string>>(&saved);
+    require(savedOptions != nullptr, "a saved condition file can be read");
+    const ParseResult fromFile = parseCommandLine(*savedOptions);
+    const auto* loaded = std::get_if<RunRequest>(&fromFile);
+    require(loaded != nullptr && loaded->settings == request.settings &&
+                loaded->tolerance == request.tolerance,
+            "a saved condition file reads back as the settings it came from");
 
     // A generated list only ever holds two-digit numbers, whatever the settings.
     if (const auto* generated = std::get_if<GeneratedList>(&request.input)) {
@@ -166,6 +209,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const std::vector<std::string> args =
         splitArguments({reinterpret_cast<const char*>(data), size});
+    if (!args.empty()) checkFileReaders(args.front());
     // Any exception that escapes is a crash: the parser promises to report every problem.
     const ParseResult result = parseCommandLine(args);
 

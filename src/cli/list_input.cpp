@@ -1,5 +1,7 @@
 #include "cli/list_input.h"
 
+#include "filtering/utf8.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -30,32 +32,47 @@ std::size_t separatorLength(std::string_view text, std::size_t pos)
                : 0;
 }
 
-ReadFailure cannotRead(const std::string& path, int error)
+std::string nameOf(const std::string& path)
 {
-    const std::string name = (path == "-") ? "standard input" : "\"" + path + "\"";
-    return ReadFailure{"--list: cannot read " + name + ": " + std::strerror(error)};
+    // Shown as text, so that the message stays on one line whatever the name holds.
+    return (path == "-") ? "standard input"
+                         : "\"" + visibleText(path, std::numeric_limits<std::size_t>::max()) + "\"";
+}
+
+ReadFailure cannotRead(std::string_view option, const std::string& path, int error)
+{
+    return ReadFailure{std::string(option) + ": cannot read " + nameOf(path) + ": " +
+                       std::strerror(error)};
 }
 
 } // namespace
 
-ReadResult readWholeFile(const std::string& path)
+ReadResult readWholeFile(const std::string& path, std::string_view option, std::size_t maxBytes)
 {
     const bool fromStdin = (path == "-");
     std::FILE* file = fromStdin ? stdin : std::fopen(path.c_str(), "rb");
-    if (file == nullptr) return cannotRead(path, errno);
+    if (file == nullptr) return cannotRead(option, path, errno);
 
     std::string content;
     std::error_code sizeUnknown;
     const auto size = fromStdin ? 0 : std::filesystem::file_size(path, sizeUnknown);
-    if (!fromStdin && !sizeUnknown) content.reserve(static_cast<std::size_t>(size) + 1);
+    if (!fromStdin && !sizeUnknown && size <= maxBytes) {
+        content.reserve(static_cast<std::size_t>(size) + 1);
+    }
 
     char buffer[1 << 16];
     std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) content.append(buffer, got);
+    while (content.size() <= maxBytes && (got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+        content.append(buffer, got);
+    }
     // A directory opens fine on some systems and only fails here.
     const int error = std::ferror(file) ? errno : 0;
     if (!fromStdin) std::fclose(file);
-    if (error != 0) return cannotRead(path, error);
+    if (error != 0) return cannotRead(option, path, error);
+    if (content.size() > maxBytes) {
+        return ReadFailure{std::string(option) + ": " + nameOf(path) + " is larger than " +
+                           std::to_string(maxBytes) + " bytes"};
+    }
     return content;
 }
 

@@ -2,7 +2,10 @@
 
 #include "cli/options.h"
 
+#include <cstddef>
+#include <limits>
 #include <string>
+#include <string_view>
 #include <variant>
 
 namespace shrink2d::cli {
@@ -14,8 +17,10 @@ struct ReadFailure {
 
 using ReadResult = std::variant<std::string, ReadFailure>;
 
-// The whole content of the file at path, or of standard input for "-".
-ReadResult readWholeFile(const std::string& path);
+// The whole content of the file at path, or of standard input for "-". Messages start with the
+// option that named the file. Content beyond maxBytes is refused rather than read.
+ReadResult readWholeFile(const std::string& path, std::string_view option = "--list",
+                         std::size_t maxBytes = std::numeric_limits<std::size_t>::max());
 
 // The list text the pass receives for the content of a list file. A leading UTF-8 byte order
 // mark is dropped (it is an encoding mark, not text). With raw the rest is returned as it is;

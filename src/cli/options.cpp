@@ -131,10 +131,13 @@ Examples:
   shrink2d-cli --parity 偶偶,奇奇 --parity-mode kill --size BS,SB
   shrink2d-cli --list numbers.txt --kill-road 00,11,22 --json
   printf '05\n17\n99\n' | shrink2d-cli --list - --kill-span 0
+  shrink2d-cli --history draws.txt --last 30 --kill-sum 9,10 --tolerance 1
+      how these conditions would have fared on the last 30 draws in draws.txt
 
 Output: line 1 is the resulting list, each number followed by one blank; line 2 the count
-line. Exit status: 0 done, 2 bad option or unreadable file, 3 an element of the list is not
-a two-digit number (the pass stops, as the window's does).)";
+line (--history and --stats print their report instead). Exit status: 0 done, 2 bad option
+or unreadable file, 3 an element of the list is not a two-digit number (the pass stops, as
+the window's does).)";
 
 // The options, each storing its part of the request as CLI11 reads it.
 class CommandLine {
@@ -223,9 +226,74 @@ public:
         mode("--size-mode", settings.size.kill,
              "fix keeps only the --size patterns, kill drops them;\n"
              "default fix. Example: --size-mode kill");
+
+        beyondThePass(listFile);
+    }
+
+    // What the options beyond one pass set that CLI11 cannot store on its own.
+    void complete()
+    {
+        if (app.count("--history") > 0) request.history = history;
+        if (app.count("--save-conditions") > 0) request.saveConditions = saveConditions;
+        if (app.count("--conditions") > 0) request.conditions = conditions;
+        for (const std::string_view name : kConditionOptions) {
+            if (app.count("--" + std::string(name)) > 0) request.givenConditions.push_back(name);
+        }
     }
 
 private:
+    HistoryFile history;
+    std::string saveConditions;
+    std::string conditions;
+
+    void beyondThePass(CLI::Option* listFile)
+    {
+        app.option_defaults()->group("容错 (tolerance)");
+        app.add_option("--tolerance", request.tolerance,
+                       "容错: let a number through when at most K of the condition groups\n"
+                       "(the banker digits and the eight rows) reject it; 0 to 9, default 0.\n"
+                       "Example: --tolerance 1 --kill-sum 9,10 --kill-span 0")
+            ->transform(decimalUpTo(9))
+            ->type_name("K");
+
+        app.option_defaults()->group("Reports");
+        auto* pastDraws =
+            app.add_option("--history", history.path,
+                           "Test the conditions on the past draws in FILE, one a line (37, 3 7,\n"
+                           "2026001,3,7; # starts a comment), instead of printing the list: a\n"
+                           "line per draw, then the hit rate, the runs of misses, what each\n"
+                           "group rejects and how many numbers --first/--second leave.\n"
+                           "Example: --history draws.txt --kill-sum 9,10 --tolerance 1");
+        pastDraws->type_name("FILE")->excludes(listFile);
+        app.add_option_function<std::size_t>(
+               "--last", [this](std::size_t last) { history.last = last; },
+               "With --history: only the file's last N draws. Example: --last 30")
+            ->transform(decimalUpTo(std::numeric_limits<int>::max()))
+            ->check(CLI::Validator(
+                [](std::string& last) {
+                    return last == "0" ? std::string("Value 0 is not a count from 1") : "";
+                },
+                ""))
+            ->type_name("N")
+            ->needs(pastDraws);
+        app.add_flag("--stats", request.stats,
+                     "Print how many numbers each condition group in use rejects on its\n"
+                     "own, then how many came in and how many survive, instead of the\n"
+                     "list. Example: --stats --kill-sum 9,10 --size BB")
+            ->excludes(pastDraws);
+
+        app.option_defaults()->group("Condition files");
+        app.add_option("--save-conditions", saveConditions,
+                       "Write the condition options given, and the tolerance, to FILE as\n"
+                       "JSON, then run as usual. Example: --save-conditions my.json --banker 5")
+            ->type_name("FILE");
+        app.add_option("--conditions", conditions,
+                       "Read condition options from FILE (as --save-conditions writes\n"
+                       "them) as if typed; one given on the command line as well is an\n"
+                       "error. Example: --conditions my.json --first 0123")
+            ->type_name("FILE");
+    }
+
     // A row typed as a digit string: --banker 38.
     template <typename Row>
     CLI::Option* digits(const std::string& name, Row& row, const std::string& description)
@@ -365,6 +433,7 @@ ParseResult parseCommandLine(const std::vector<std::string>& args)
         if (app.count("--list") > 0) request.input = line.file;
         // One fix/kill pair governs both halves of the mixed patterns, as in the window.
         request.settings.sizeParity.kill = request.settings.paritySize.kill;
+        line.complete();
         return request;
     } catch (const CLI::Error& error) {
         // CLI11 repeats the user's words in its messages: show them as text, on one line.

@@ -3,7 +3,11 @@
 #include "filtering/filter_settings.h"
 #include "filtering/generation.h"
 
+#include <array>
+#include <cstddef>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -25,11 +29,30 @@ struct ListFile {
     bool operator==(const ListFile&) const = default;
 };
 
+// The options that set conditions, by their long names: what a condition file may hold.
+inline constexpr std::array<std::string_view, 13> kConditionOptions = {
+    "banker", "kill-sum",    "kill-tail",   "kill-span",   "kill-road",
+    "parity", "parity-mode", "parity-size", "size-parity", "parity-size-mode",
+    "size",   "size-mode",   "tolerance"};
+
+// Past draws to test the conditions on; last keeps only the file's last draws.
+struct HistoryFile {
+    std::string path;
+    std::optional<std::size_t> last;
+    bool operator==(const HistoryFile&) const = default;
+};
+
 // One run: a list, then one filter pass with these settings.
 struct RunRequest {
     std::variant<GeneratedList, ListFile> input;
     FilterSettings settings;
     bool json = false;
+    std::size_t tolerance = 0;          // groups that may reject an element that still survives
+    std::optional<HistoryFile> history; // report on past draws instead of filtering
+    bool stats = false;                 // report what each group rejects instead of the list
+    std::optional<std::string> saveConditions;     // file to write the condition options to
+    std::optional<std::string> conditions;         // file to read condition options from
+    std::vector<std::string_view> givenConditions; // of kConditionOptions, those given
 };
 
 // The text of --help or --version, for standard output.

@@ -18,6 +18,8 @@ bool needsEscaping(std::string_view element)
     return false;
 }
 
+} // namespace
+
 // A million elements are written one by one rather than built as a json array first, which
 // would take several times the memory of the list; only unusual elements go through the
 // library's escaping.
@@ -32,8 +34,6 @@ void appendJsonString(std::string& out, std::string_view element)
     out += nlohmann::json(std::string(element))
                .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
-
-} // namespace
 
 std::string plainOutput(const PassOutcome& outcome)
 {

@@ -22,6 +22,9 @@ std::string plainOutput(const PassOutcome& outcome);
 // with malformed UTF-8 inside an element shown as U+FFFD.
 std::string jsonOutput(const PassOutcome& outcome);
 
+// Appends the text as a JSON string, malformed UTF-8 shown as U+FFFD.
+void appendJsonString(std::string& out, std::string_view text);
+
 // Writes text to standard output and flushes it; false when that failed.
 bool writeOut(std::string_view text);
 

@@ -14,6 +14,8 @@ namespace {
 // whole first or last character.
 int lenientDigit(char end) { return isAsciiDigit(end) ? end - '0' : 0; }
 
+} // namespace
+
 bool passesBanker(std::string_view element, DigitSet banker)
 {
     const int a = element.empty() ? 0 : lenientDigit(element.front());
@@ -26,14 +28,16 @@ bool isClassifiable(std::string_view element)
     return !element.empty() && isAsciiDigit(element.front()) && isAsciiDigit(element.back());
 }
 
+namespace {
+
 int numberOf(char first, char second) { return (first - '0') * 10 + (second - '0'); }
 
 // Every classifiable element is decided by its two end digits alone, so the banker digits (when
 // set) and the eight rows are evaluated once for each of the hundred pairs, and each element
 // then costs a table look-up.
-std::array<std::uint8_t, 100> keepTable(const FilterSettings& settings, DigitSet banker)
+KeepTable keepTable(const FilterSettings& settings, DigitSet banker)
 {
-    std::array<std::uint8_t, 100> keep{};
+    KeepTable keep{};
     for (int number = 0; number < 100; ++number) {
         const char text[2] = {static_cast<char>('0' + number / 10),
                               static_cast<char>('0' + number % 10)};
@@ -51,10 +55,9 @@ std::array<std::uint8_t, 100> keepTable(const FilterSettings& settings, DigitSet
 // by one blank; nullopt at the first element the banker digits let through that cannot be
 // classified. One walk, and no branch on the verdict for the usual two-digit element: it is
 // always copied and the output only moves on when it survives.
-std::optional<std::string> keepSurvivors(std::string_view text, const FilterSettings& settings,
+std::optional<std::string> keepSurvivors(std::string_view text, const KeepTable& keep,
                                          DigitSet banker)
 {
-    const std::array<std::uint8_t, 100> keep = keepTable(settings, banker);
     const std::string_view body = trimBlanks(text);
     // Each element writes at most what it takes up with its blank, and the last one adds a blank.
     std::string out(body.size() + 1, '\0');
@@ -89,7 +92,8 @@ std::optional<std::string> keepSurvivors(std::string_view text, const FilterSett
     return out;
 }
 
-// The first element of the list text that cannot be classified, with its 1-based position.
+} // namespace
+
 std::optional<Unreadable> firstUnreadable(std::string_view text)
 {
     std::optional<Unreadable> found;
@@ -104,7 +108,10 @@ std::optional<Unreadable> firstUnreadable(std::string_view text)
     return found;
 }
 
-} // namespace
+std::optional<std::string> keepByTable(std::string_view listText, const KeepTable& keep)
+{
+    return keepSurvivors(listText, keep, DigitSet{});
+}
 
 std::optional<std::string> bankerFilter(std::string_view listText, DigitSet banker)
 {
@@ -120,7 +127,7 @@ std::optional<std::string> bankerFilter(std::string_view listText, DigitSet bank
 ConditionResult applyConditions(std::string_view listText, const FilterSettings& settings)
 {
     ConditionResult result;
-    if (std::optional<std::string> kept = keepSurvivors(listText, settings, DigitSet{})) {
+    if (std::optional<std::string> kept = keepSurvivors(listText, keepTable(settings, DigitSet{}), DigitSet{})) {
         result.listText = std::move(*kept);
     } else {
         result.unreadable = firstUnreadable(listText);
@@ -154,7 +161,7 @@ PassOutcome runFilterPass(std::string_view listText, const FilterSettings& setti
     // leaves (an empty element it keeps at an end of its text is gone when that text is read).
     if (settings.banker.any()) {
         if (const std::optional<std::string> kept =
-                keepSurvivors(listText, settings, settings.banker)) {
+                keepSurvivors(listText, keepTable(settings, settings.banker), settings.banker)) {
             return runFilterPass(listText, settings, [&] { return std::string_view(*kept); });
         }
     }

@@ -4,7 +4,9 @@
 #include "filtering/filter_settings.h"
 #include "filtering/generation.h"
 
+#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -25,6 +27,23 @@ struct Unreadable {
 // left exactly as it is. Otherwise the elements whose first or last character is a set digit,
 // each written back whole with one blank; a non-digit end, and an empty element, count as 0.
 std::optional<std::string> bankerFilter(std::string_view listText, DigitSet banker);
+
+// True when an element holds a banker digit at either end; a non-digit end, and an empty
+// element, count as 0.
+bool passesBanker(std::string_view element, DigitSet banker);
+
+// True when computeAttributes can classify the element: a digit at both ends.
+bool isClassifiable(std::string_view element);
+
+// The first element of the list text that cannot be classified, with its 1-based position.
+std::optional<Unreadable> firstUnreadable(std::string_view listText);
+
+// Whether each of the numbers 00 to 99 survives, indexed by the number; 1 keeps it.
+using KeepTable = std::array<std::uint8_t, 100>;
+
+// The elements of the list text whose number the table keeps, each followed by one blank;
+// nullopt when any element cannot be classified. Linear in the length of the text.
+std::optional<std::string> keepByTable(std::string_view listText, const KeepTable& keep);
 
 struct ConditionResult {
     std::string listText; // the survivors in their old order, each followed by one blank

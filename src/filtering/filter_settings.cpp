@@ -1,5 +1,7 @@
 #include "filtering/filter_settings.h"
 
+#include "filtering/condition_groups.h"
+
 #include <algorithm>
 
 namespace shrink2d {
@@ -33,13 +35,7 @@ bool PatternGroup::rejects(std::string_view pattern) const
 
 bool conditionsReject(const CandidateAttributes& attrs, const FilterSettings& settings)
 {
-    return settings.sums.rejects(static_cast<long>(attrs.sum)) ||
-           settings.sumTails.rejects(attrs.sumTail) || settings.spans.rejects(attrs.span) ||
-           settings.roads.rejects(lenientValue(attrs.roadPattern)) ||
-           settings.parity.rejects(attrs.parityPattern) ||
-           settings.paritySize.rejects(attrs.paritySizePattern) ||
-           settings.sizeParity.rejects(attrs.sizeParityPattern) ||
-           settings.size.rejects(attrs.sizePattern);
+    return rowsRejecting(attrs, settings).any();
 }
 
 } // namespace shrink2d

@@ -56,6 +56,16 @@ std::string_view lastCharacter(std::string_view text)
     return text.substr(text.size() - 1);
 }
 
+bool isWellFormedUtf8(std::string_view text)
+{
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t length = sequenceLength(text, pos);
+        if (length == 1 && static_cast<unsigned char>(text[pos]) >= 0x80U) return false;
+        pos += length;
+    }
+    return true;
+}
+
 std::string visibleText(std::string_view text, std::size_t maxCharacters)
 {
     static constexpr char hex[] = "0123456789ABCDEF";

@@ -18,6 +18,9 @@ std::string_view lastCharacter(std::string_view text);
 // characters with "…" appended.
 std::string visibleText(std::string_view text, std::size_t maxCharacters);
 
+// True when the text is a sequence of well-formed UTF-8 characters.
+bool isWellFormedUtf8(std::string_view text);
+
 inline bool isAsciiDigit(char c) { return c >= '0' && c <= '9'; }
 
 } // namespace shrink2d

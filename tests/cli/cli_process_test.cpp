@@ -188,6 +188,58 @@ TEST_F(CliProcess, UnreadableElementStopsWithItsPosition)
     EXPECT_NE(adjacentBlanks.err.find("第 2 项"), std::string::npos);
 }
 
+// Under a tolerance the banker digits are a group like the others: every element is classified.
+TEST_F(CliProcess, ToleranceAndStatsStopAtAnyUnreadableElement)
+{
+    for (const Args& args : {Args{"--tolerance", "1"}, Args{"--stats"}}) {
+        Args all{"--list", "-", "--banker", "9"};
+        all.insert(all.end(), args.begin(), args.end());
+        const CliRun result = run(all, "19 ab 99\n");
+        EXPECT_EQ(result.exitCode, 3) << args[0];
+        EXPECT_EQ(result.out, "");
+        EXPECT_NE(result.err.find("第 2 项"), std::string::npos) << result.err;
+    }
+}
+
+TEST_F(CliProcess, HistoryCountsTheNumbersOfTheGeneratedList)
+{
+    const std::string draws = writeFile("draws.txt", "2026001 37\r\n# gap\r\n2026002,1,2\r\n");
+    // 0 to 3 first and a sum of 10 killed: 40 numbers less 19, 28 and 37.
+    const CliRun result =
+        run({"--history", draws, "--first", "0123", "--kill-sum", "10", "--json", "--last", "1"});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_NE(result.out.find(R"("summary":{"draws":1,"kept":1,"longest_miss_run":0,)"
+                              R"("current_miss_run":0,"numbers_per_draw":37})"),
+              std::string::npos)
+        << result.out;
+}
+
+TEST_F(CliProcess, SavedConditionsReadBackGiveTheSameOutput)
+{
+    const Args conditions{"--banker",      "38",    "--kill-sum",         "18,0,7",
+                          "--kill-road",   "22,01", "--parity",           "EE,奇偶",
+                          "--parity-mode", "kill",  "--size-parity",      "SO",
+                          "--tolerance",   "1",     "--parity-size-mode", "杀"};
+    const CliRun typed = run(conditions);
+    ASSERT_EQ(typed.exitCode, 0);
+
+    const std::string file = (m_dir / "conditions.json").string();
+    Args saving = conditions;
+    saving.insert(saving.end(), {"--save-conditions", file});
+    const CliRun saved = run(saving);
+    EXPECT_EQ(saved.exitCode, 0);
+    EXPECT_EQ(saved.out, typed.out);
+
+    const CliRun read = run({"--conditions", file});
+    EXPECT_EQ(read.exitCode, 0) << read.err;
+    EXPECT_EQ(read.out, typed.out);
+
+    const CliRun twice = run({"--conditions", file, "--kill-sum", "3"});
+    EXPECT_EQ(twice.exitCode, 2);
+    EXPECT_EQ(twice.out, "");
+    EXPECT_NE(twice.err.find("--kill-sum"), std::string::npos);
+}
+
 struct UsageCase {
     const char* name;
     Args args;
@@ -204,14 +256,25 @@ TEST_P(CliUsage, ExitsTwoWithNothingOnStandardOutput)
     EXPECT_NE(result.err.find(GetParam().named), std::string::npos) << result.err;
 }
 
-INSTANTIATE_TEST_SUITE_P(BadRuns, CliUsage,
-                         testing::Values(UsageCase{"UnknownOption", {"--nope"}, "--nope"},
-                                         UsageCase{"SumAbove18", {"--kill-sum", "19"}, "19"},
-                                         UsageCase{"MissingFile",
-                                                   {"--list", "/nonexistent/numbers.txt"},
-                                                   "/nonexistent/numbers.txt"},
-                                         UsageCase{"DirectoryAsFile", {"--list", "/"}, "\"/\""}),
-                         test::ByName());
+INSTANTIATE_TEST_SUITE_P(
+    BadRuns, CliUsage,
+    testing::Values(
+        UsageCase{"UnknownOption", {"--nope"}, "--nope"},
+        UsageCase{"SumAbove18", {"--kill-sum", "19"}, "19"},
+        UsageCase{
+            "MissingFile", {"--list", "/nonexistent/numbers.txt"}, "/nonexistent/numbers.txt"},
+        UsageCase{"DirectoryAsFile", {"--list", "/"}, "\"/\""},
+        UsageCase{"ToleranceTen", {"--tolerance", "10"}, "--tolerance"},
+        UsageCase{
+            "MissingHistory", {"--history", "/nonexistent/draws.txt"}, "/nonexistent/draws.txt"},
+        UsageCase{"HistoryOfAList", {"--history", "h", "--list", "l"}, "--history"},
+        UsageCase{"LastWithoutHistory", {"--last", "3"}, "--history"},
+        UsageCase{
+            "MissingConditions", {"--conditions", "/nonexistent/c.json"}, "/nonexistent/c.json"},
+        UsageCase{"SaveIntoMissingDirectory",
+                  {"--save-conditions", "/nonexistent/c.json"},
+                  "/nonexistent/c.json"}),
+    test::ByName());
 
 TEST_F(CliProcess, HelpAndVersionExitZero)
 {

@@ -213,9 +213,11 @@ TEST(ParseInfo, HelpGivesEveryOptionAnExample)
     ASSERT_TRUE(std::holds_alternative<InfoText>(parsed));
     const std::string& help = std::get<InfoText>(parsed).text;
     for (const char* option :
-         {"--first", "--second", "--list", "--raw", "--json", "--banker", "--kill-sum",
-          "--kill-tail", "--kill-span", "--kill-road", "--parity", "--parity-mode", "--parity-size",
-          "--size-parity", "--parity-size-mode", "--size", "--size-mode"}) {
+         {"--first",  "--second",          "--list",        "--raw",         "--json",
+          "--banker", "--kill-sum",        "--kill-tail",   "--kill-span",   "--kill-road",
+          "--parity", "--parity-mode",     "--parity-size", "--size-parity", "--parity-size-mode",
+          "--size",   "--size-mode",       "--tolerance",   "--history",     "--last",
+          "--stats",  "--save-conditions", "--conditions"}) {
         const std::string example = std::string("Example: ") + option;
         const bool given = help.find(example + " ") != std::string::npos ||
                            help.find(example + "\n") != std::string::npos;

@@ -1,4 +1,5 @@
 #include "filtering/candidate_list.h"
+#include "filtering/condition_groups.h"
 #include "filtering/filter_pass.h"
 
 #include <gtest/gtest.h>
@@ -176,6 +177,20 @@ TEST_F(RandomPasses, AKillTickNeverAddsASurvivor)
         if (!killing.kill) continue;
         for (std::size_t k = 0; k < ticks.size(); ++k) killing.ticked.at(k) |= ticks.at(k);
         EXPECT_TRUE(isSubsequence(runFilterPass(input, patternKilled).listText, before)) << input;
+    }
+}
+
+// Judging each group on its own and allowing no rejection keeps what the pass keeps.
+TEST_F(RandomPasses, GroupsWithNoToleranceAgreeWithThePass)
+{
+    for (int i = 0; i < kIterations; ++i) {
+        const std::string input = randomList();
+        const FilterSettings settings = randomSettings();
+        const PassOutcome outcome = runFilterPass(input, settings);
+        const RejectionTable rejections = rejectionTable(settings);
+        EXPECT_EQ(keepByTable(input, toleratedKeepTable(rejections, 0)), outcome.listText);
+        EXPECT_EQ(countLine(std::get<GroupStats>(groupStats(input, settings, 0)).out),
+                  outcome.countLine);
     }
 }
 

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "filtering/condition_groups.h"
+#include "filtering/filter_settings.h"
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace shrink2d::cli {
+
+// One past draw as a history file gives it. The issue is a view into the file's content, empty
+// when the line has none (a token is never empty).
+struct Draw {
+    std::size_t line = 0; // 1-based, in the file
+    std::string_view issue;
+    int number = 0; // 0 to 99
+
+    bool operator==(const Draw&) const = default;
+};
+
+// A history file that cannot be used; the message names the file and the line, on one line.
+struct HistoryRefusal {
+    std::string message;
+};
+
+// The draws of a history file's content, in file order; they view the content, which must
+// outlive them. fileName is how messages name the file.
+// A UTF-8 BOM and CRLF line ends are accepted; blank lines and lines starting with # are skipped.
+// A line splits into tokens at blanks, tabs, commas and semicolons; its draw is the last token
+// when that is two ASCII digits, else the last two when each is one ASCII digit, and a first
+// token before the draw is its issue. Any other line, malformed UTF-8, and a file without a
+// draw are refused.
+std::variant<std::vector<Draw>, HistoryRefusal> readDraws(std::string_view content,
+                                                          std::string_view fileName);
+std::variant<std::vector<Draw>, HistoryRefusal> readDraws(std::string&& content,
+                                                          std::string_view fileName) = delete;
+
+// How the conditions fared on the draws.
+struct HistoryReport {
+    std::vector<Draw> draws;
+    RejectionTable rejections; // by number: every group that rejects it
+    std::size_t tolerance = 0;
+    std::size_t keptCount = 0;
+    std::size_t longestMissRun = 0;
+    std::size_t currentMissRun = 0;                             // the misses at the end of the file
+    std::array<std::size_t, kConditionGroupCount> rejectedBy{}; // draws each group rejects
+    GroupMask active;
+    std::size_t numbersPerDraw = 0; // survivors of the full generated list, given by the caller
+};
+
+// A draw is kept when at most the tolerance of groups reject it.
+inline bool isKept(const HistoryReport& report, const Draw& draw)
+{
+    return report.rejections[static_cast<std::size_t>(draw.number)].count() <= report.tolerance;
+}
+
+HistoryReport checkDraws(std::vector<Draw> draws, const FilterSettings& settings,
+                         std::size_t tolerance, std::size_t numbersPerDraw);
+
+} // namespace shrink2d::cli

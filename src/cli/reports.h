@@ -1,0 +1,28 @@
+#pragma once
+
+#include "cli/history.h"
+#include "filtering/condition_groups.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace shrink2d::cli {
+
+// Takes the successive pieces of a report; false stops the writing.
+using ReportSink = std::function<bool(std::string_view)>;
+
+// A line per draw (line, issue when the file gives any, number, kept or missed, the groups that
+// reject it), a blank line and the summary; ends with a line break. False when write failed.
+bool writeHistoryText(const HistoryReport& report, const ReportSink& write);
+
+// {"draws":[…],"summary":{…},"rows":{…}} on one line, keys in this order, a row for every group.
+bool writeHistoryJson(const HistoryReport& report, const ReportSink& write);
+
+// The elements each active group rejects, then how many came in and how many survive.
+std::string statsText(const GroupStats& stats, GroupMask active);
+
+// {"rows":{…},"in":N,"out":K} on one line, a row for every group.
+std::string statsJson(const GroupStats& stats);
+
+} // namespace shrink2d::cli
