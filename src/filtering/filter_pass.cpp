@@ -127,7 +127,8 @@ std::optional<std::string> bankerFilter(std::string_view listText, DigitSet bank
 ConditionResult applyConditions(std::string_view listText, const FilterSettings& settings)
 {
     ConditionResult result;
-    if (std::optional<std::string> kept = keepSurvivors(listText, keepTable(settings, DigitSet{}), DigitSet{})) {
+    if (std::optional<std::string> kept =
+            keepSurvivors(listText, keepTable(settings, DigitSet{}), DigitSet{})) {
         result.listText = std::move(*kept);
     } else {
         result.unreadable = firstUnreadable(listText);
