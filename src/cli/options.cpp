@@ -116,6 +116,35 @@ const CLI::Validator kMode(
     },
     "");
 
+// The pattern options in the window's order, each group's text around its spellings, and the
+// fix/kill option that follows it. One pair governs both halves of the mixed patterns.
+struct PatternOption {
+    const char* name;
+    PatternGroup FilterSettings::*group;
+    const char* before;
+    const char* after;
+    const char* mode = nullptr;
+    PatternGroup FilterSettings::*modeOf = nullptr;
+    const char* modeHelp = nullptr;
+};
+
+const std::array<PatternOption, 4> kPatternOptions = {{
+    {"--parity", &FilterSettings::parity, "Odd/even patterns ", ".\nExample: --parity 偶奇,OE",
+     "--parity-mode", &FilterSettings::parity,
+     "fix keeps only the --parity patterns, kill drops them;\n"
+     "default fix. Example: --parity-mode kill"},
+    {"--parity-size", &FilterSettings::paritySize, "First digit's parity, second digit's size:\n",
+     ". Example: --parity-size EB"},
+    {"--size-parity", &FilterSettings::sizeParity, "First digit's size, second digit's parity:\n",
+     ". Example: --size-parity 大偶,SO", "--parity-size-mode", &FilterSettings::paritySize,
+     "Mode of both --parity-size and --size-parity; default fix.\n"
+     "Example: --parity-size-mode kill"},
+    {"--size", &FilterSettings::size, "Big/small patterns ",
+     "\n(大 is 5 to 9, 小 0 to 4). Example: --size BS,SB", "--size-mode", &FilterSettings::size,
+     "fix keeps only the --size patterns, kill drops them;\n"
+     "default fix. Example: --size-mode kill"},
+}};
+
 std::size_t timesGiven(const CLI::App& app, const CLI::Option* option)
 {
     const std::vector<CLI::Option*>& order = app.parse_order(); // an entry for each time given
@@ -203,29 +232,12 @@ public:
             ->type_name("R,...");
 
         app.option_defaults()->group("特征条件 (pattern conditions)");
-        patterns("--parity", settings.parity,
-                 "Odd/even patterns " + spellings(settings.parity) +
-                     ".\n"
-                     "Example: --parity 偶奇,OE");
-        mode("--parity-mode", settings.parity.kill,
-             "fix keeps only the --parity patterns, kill drops them;\n"
-             "default fix. Example: --parity-mode kill");
-        patterns("--parity-size", settings.paritySize,
-                 "First digit's parity, second digit's size:\n" + spellings(settings.paritySize) +
-                     ". Example: --parity-size EB");
-        patterns("--size-parity", settings.sizeParity,
-                 "First digit's size, second digit's parity:\n" + spellings(settings.sizeParity) +
-                     ". Example: --size-parity 大偶,SO");
-        mode("--parity-size-mode", settings.paritySize.kill,
-             "Mode of both --parity-size and --size-parity; default fix.\n"
-             "Example: --parity-size-mode kill");
-        patterns("--size", settings.size,
-                 "Big/small patterns " + spellings(settings.size) +
-                     "\n"
-                     "(大 is 5 to 9, 小 0 to 4). Example: --size BS,SB");
-        mode("--size-mode", settings.size.kill,
-             "fix keeps only the --size patterns, kill drops them;\n"
-             "default fix. Example: --size-mode kill");
+        for (const PatternOption& option : kPatternOptions) {
+            PatternGroup& group = settings.*option.group;
+            patterns(option.name, group, option.before + spellings(group) + option.after);
+            if (option.mode != nullptr)
+                mode(option.mode, (settings.*option.modeOf).kill, option.modeHelp);
+        }
 
         beyondThePass(listFile);
     }
