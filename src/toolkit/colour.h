@@ -36,4 +36,28 @@ QColor toQColor(Colour colour);
 void setRoleColour(QWidget& widget, std::initializer_list<QPalette::ColorRole> roles,
                    Colour colour);
 
+// A widget coloured through its palette, as labels and ordinary option buttons are. ForeColor
+// reads back the colour as given, a system colour unresolved, as the control model expects.
+template <typename Widget> class PaletteColoured : public Widget {
+public:
+    using Widget::Widget;
+
+    Colour ForeColor() const { return m_foreColor; }
+    void SetForeColor(Colour colour)
+    {
+        m_foreColor = colour;
+        setRoleColour(*this, {QPalette::WindowText, QPalette::ButtonText}, colour);
+    }
+    // Fills the role the widget paints its background from: Window for a label, Button for a
+    // button.
+    void SetBackColor(Colour colour)
+    {
+        setRoleColour(*this, {this->backgroundRole()}, colour);
+        this->setAutoFillBackground(true);
+    }
+
+private:
+    Colour m_foreColor = kWindowText;
+};
+
 } // namespace shrink2d::toolkit

@@ -6,19 +6,11 @@
 
 namespace shrink2d::toolkit {
 
-Label::Label(const QString& caption, QWidget* parent) : QLabel(caption, parent)
+Label::Label(const QString& caption, QWidget* parent) : PaletteColoured(caption, parent)
 {
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setAutoFillBackground(true);
 }
-
-void Label::SetForeColor(Colour colour)
-{
-    m_foreColor = colour;
-    setRoleColour(*this, {QPalette::WindowText}, colour);
-}
-
-void Label::SetBackColor(Colour colour) { setRoleColour(*this, {QPalette::Window}, colour); }
 
 void Label::paintEvent(QPaintEvent* event)
 {

@@ -4,7 +4,6 @@
 #include <QKeyEvent>
 
 namespace shrink2d::toolkit {
-namespace {
 
 void keepSelectionAsTabStop(QAbstractButton& button)
 {
@@ -15,8 +14,7 @@ void keepSelectionAsTabStop(QAbstractButton& button)
     QObject::connect(&button, &QAbstractButton::toggled, &button, apply);
 }
 
-// Selects the neighbour the arrow key points to, raising its click as a mouse click would.
-// Returns false for any other key.
+// The neighbour is selected with a click, as a mouse click would, so its handler runs.
 bool stepThroughGroup(QAbstractButton& button, const QKeyEvent& event)
 {
     int step = 0;
@@ -43,41 +41,9 @@ bool stepThroughGroup(QAbstractButton& button, const QKeyEvent& event)
     return true;
 }
 
-} // namespace
-
-OptionButton::OptionButton(const QString& caption, QWidget* parent) : QRadioButton(caption, parent)
+OptionButton::OptionButton(const QString& caption, QWidget* parent) : GroupedOption(caption, parent)
 {
-    SetForeColor(m_foreColor);
-    keepSelectionAsTabStop(*this);
-}
-
-void OptionButton::keyPressEvent(QKeyEvent* event)
-{
-    if (!stepThroughGroup(*this, *event)) QRadioButton::keyPressEvent(event);
-}
-
-void OptionButton::SetForeColor(Colour colour)
-{
-    m_foreColor = colour;
-    setRoleColour(*this, {QPalette::WindowText, QPalette::ButtonText}, colour);
-}
-
-void OptionButton::SetBackColor(Colour colour)
-{
-    // A button fills its background from the Button role, not Window.
-    setRoleColour(*this, {backgroundRole()}, colour);
-    setAutoFillBackground(true);
-}
-
-ToggleOptionButton::ToggleOptionButton(const QString& caption, QWidget* parent)
-    : ToggleFace<QRadioButton>(caption, parent)
-{
-    keepSelectionAsTabStop(*this);
-}
-
-void ToggleOptionButton::keyPressEvent(QKeyEvent* event)
-{
-    if (!stepThroughGroup(*this, *event)) ToggleFace<QRadioButton>::keyPressEvent(event);
+    SetForeColor(kWindowText);
 }
 
 } // namespace shrink2d::toolkit

@@ -4,6 +4,7 @@
 #include "toolkit/colour.h"
 #include "toolkit/toggle_face.h"
 
+#include <QKeyEvent>
 #include <QRadioButton>
 
 namespace shrink2d::toolkit {
@@ -12,35 +13,39 @@ namespace shrink2d::toolkit {
 // button of a group is a Tab stop, so Tab into a group lands on its selection, and the arrow keys
 // select and focus the previous or next button of the group, wrapping at either end.
 
-// An ordinary option button: a circle with a dot and the caption beside it in ForeColor.
-class OptionButton : public QRadioButton, public OptionButtonControl {
+// The ends of the keyboard rules above, for GroupedOption: keeps the button a Tab stop only while
+// it is selected; and selects the neighbour an arrow key points to, false for any other key.
+void keepSelectionAsTabStop(QAbstractButton& button);
+bool stepThroughGroup(QAbstractButton& button, const QKeyEvent& event);
+
+// An option button of either look, read through the control model.
+template <typename Face> class GroupedOption : public Face, public OptionButtonControl {
 public:
-    OptionButton(const QString& caption, QWidget* parent);
+    GroupedOption(const QString& caption, QWidget* parent) : Face(caption, parent)
+    {
+        keepSelectionAsTabStop(*this);
+    }
 
-    bool Value() const override { return isChecked(); }
-    std::string Caption() const override { return text().toStdString(); }
-
-    Colour ForeColor() const { return m_foreColor; }
-    void SetForeColor(Colour colour);
-    void SetBackColor(Colour colour);
+    bool Value() const override { return this->isChecked(); }
+    std::string Caption() const override { return this->text().toStdString(); }
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (!stepThroughGroup(*this, *event)) Face::keyPressEvent(event);
+    }
+};
 
-private:
-    Colour m_foreColor = kWindowText;
+// An ordinary option button: a circle with a dot and the caption beside it in ForeColor.
+class OptionButton : public GroupedOption<PaletteColoured<QRadioButton>> {
+public:
+    OptionButton(const QString& caption, QWidget* parent);
 };
 
 // An option button drawn as a toggle button that stays pressed in while selected.
-class ToggleOptionButton : public ToggleFace<QRadioButton>, public OptionButtonControl {
+class ToggleOptionButton : public GroupedOption<ToggleFace<QRadioButton>> {
 public:
-    ToggleOptionButton(const QString& caption, QWidget* parent);
-
-    bool Value() const override { return isChecked(); }
-    std::string Caption() const override { return text().toStdString(); }
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
+    using GroupedOption::GroupedOption;
 };
 
 } // namespace shrink2d::toolkit
