@@ -185,6 +185,9 @@ public:
         app.set_version_flag("--version", "shrink2d-cli " SHRINK2D_VERSION,
                              "Print the version and exit");
         app.footer(kFooter);
+        // Wide enough that the longest option that shares its line with its description
+        // (--parity-size-mode fix|kill) stands two blanks clear of it, as help2man reads it.
+        app.get_formatter()->column_width(32);
         app.allow_extras(); // reported in the order given; CLI11 would list them backwards
 
         app.option_defaults()->group("Numbers");
