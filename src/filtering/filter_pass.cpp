@@ -1,6 +1,7 @@
 #include "filtering/filter_pass.h"
 
 #include "filtering/candidate_list.h"
+#include "filtering/condition_groups.h"
 #include "filtering/utf8.h"
 
 #include <array>
@@ -33,20 +34,16 @@ namespace {
 int numberOf(char first, char second) { return (first - '0') * 10 + (second - '0'); }
 
 // Every classifiable element is decided by its two end digits alone, so the banker digits (when
-// set) and the eight rows are evaluated once for each of the hundred pairs, and each element
-// then costs a table look-up.
-KeepTable keepTable(const FilterSettings& settings, DigitSet banker)
+// this walk applies them) and the eight rows are evaluated once for each of the hundred pairs,
+// and each element then costs a table look-up.
+KeepTable keepTable(const FilterSettings& settings, bool withBanker)
 {
+    const RejectionTable rejections = rejectionTable(settings);
     KeepTable keep{};
-    for (int number = 0; number < 100; ++number) {
-        const char text[2] = {static_cast<char>('0' + number / 10),
-                              static_cast<char>('0' + number % 10)};
-        // Held by name: std::get on the returned temporary would leave a dangling reference.
-        const AttributesResult attrs = computeAttributes({text, 2});
-        const bool bankerPasses = banker.none() || passesBanker({text, 2}, banker);
-        keep[static_cast<std::size_t>(number)] =
-            bankerPasses && !conditionsReject(std::get<CandidateAttributes>(attrs), settings) ? 1
-                                                                                              : 0;
+    for (std::size_t number = 0; number < keep.size(); ++number) {
+        GroupMask rejected = rejections[number];
+        if (!withBanker) rejected.reset(bitOf(ConditionGroup::Banker));
+        keep[number] = rejected.none() ? 1 : 0;
     }
     return keep;
 }
@@ -128,7 +125,7 @@ ConditionResult applyConditions(std::string_view listText, const FilterSettings&
 {
     ConditionResult result;
     if (std::optional<std::string> kept =
-            keepSurvivors(listText, keepTable(settings, DigitSet{}), DigitSet{})) {
+            keepSurvivors(listText, keepTable(settings, false), DigitSet{})) {
         result.listText = std::move(*kept);
     } else {
         result.unreadable = firstUnreadable(listText);
@@ -162,7 +159,7 @@ PassOutcome runFilterPass(std::string_view listText, const FilterSettings& setti
     // leaves (an empty element it keeps at an end of its text is gone when that text is read).
     if (settings.banker.any()) {
         if (const std::optional<std::string> kept =
-                keepSurvivors(listText, keepTable(settings, settings.banker), settings.banker)) {
+                keepSurvivors(listText, keepTable(settings, true), settings.banker)) {
             return runFilterPass(listText, settings, [&] { return std::string_view(*kept); });
         }
     }
