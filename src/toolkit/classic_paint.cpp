@@ -1,18 +1,17 @@
 #include "toolkit/classic_paint.h"
 
+#include "toolkit/colour.h"
+
 #include <QPainter>
 #include <QProxyStyle>
-#include <QStyleFactory>
 #include <QStyleOption>
 #include <QtMath>
 
 namespace shrink2d::toolkit {
 namespace {
 
-const QColor kHighlight(255, 255, 255);
-const QColor kLight(227, 227, 227);
-const QColor kShadow(160, 160, 160);
-const QColor kDarkShadow(105, 105, 105);
+// The edges take the classic palette's 3-D colours, whatever the desktop's are.
+QColor edge(QPalette::ColorRole role) { return classicPalette().color(role); }
 
 // Switches the painter to device pixels for as long as it lives. At a fractional scale a
 // one-pixel line would straddle device pixels and come out one or two wide, so the classic edges
@@ -81,12 +80,16 @@ void drawBevelFace(QPainter& painter, const QRect& rect, const QColor& face, boo
     const int line = device.line();
     painter.fillRect(outer, face);
     const QRect inner = outer.adjusted(line, line, -line, -line);
+    const QColor highlight = edge(QPalette::Light);
+    const QColor light = edge(QPalette::Midlight);
+    const QColor shadow = edge(QPalette::Dark);
+    const QColor darkShadow = edge(QPalette::Shadow);
     if (sunken) {
-        device.ring(outer, kDarkShadow, kHighlight);
-        device.ring(inner, kShadow, kLight);
+        device.ring(outer, darkShadow, highlight);
+        device.ring(inner, shadow, light);
     } else {
-        device.ring(outer, kHighlight, kDarkShadow);
-        device.ring(inner, kLight, kShadow);
+        device.ring(outer, highlight, darkShadow);
+        device.ring(inner, light, shadow);
     }
 }
 
@@ -95,8 +98,8 @@ void drawEtchedRect(QPainter& painter, const QRect& rect)
     const DevicePixels device(painter, rect);
     const int line = device.line();
     const QRect dark = device.rect().adjusted(0, 0, -line, -line);
-    device.ring(dark, kShadow, kShadow);
-    device.ring(dark.translated(line, line), kHighlight, kHighlight);
+    device.ring(dark, edge(QPalette::Dark), edge(QPalette::Dark));
+    device.ring(dark.translated(line, line), edge(QPalette::Light), edge(QPalette::Light));
 }
 
 void drawFocusMark(QPainter& painter, const QRect& rect)
@@ -119,9 +122,6 @@ void drawFocusMark(QPainter& painter, const QRect& rect)
     painter.restore();
 }
 
-QStyle* createClassicStyle()
-{
-    return new ClassicStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-}
+QStyle* createClassicStyle() { return new ClassicStyle(QStringLiteral("Fusion")); }
 
 } // namespace shrink2d::toolkit

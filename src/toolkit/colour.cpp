@@ -25,8 +25,9 @@ QPalette makeClassicPalette()
         QPalette::ColorRole role;
         QRgb rgb;
     };
-    // The platform's standard light scheme, the one the bevels of classic_paint.cpp draw with:
-    // button face F0F0F0, 3-D light E3E3E3, shadow A0A0A0, dark shadow 696969, black text on white.
+    // The platform's standard light scheme; the bevels of classic_paint.cpp draw with its 3-D
+    // colours. Button face F0F0F0, 3-D light E3E3E3, shadow A0A0A0, dark shadow 696969, black text
+    // on white.
     static constexpr RoleColour kRoles[] = {
         {QPalette::WindowText, 0x000000},    {QPalette::Button, 0xF0F0F0},
         {QPalette::Light, 0xFFFFFF},         {QPalette::Midlight, 0xE3E3E3},

@@ -1,7 +1,6 @@
 #include "toolkit/option_button.h"
 
 #include <QButtonGroup>
-#include <QKeyEvent>
 
 namespace shrink2d::toolkit {
 

@@ -106,8 +106,7 @@ constexpr std::span<const std::string_view> kDigitCaptions(kNumberCaptions.data(
 
 // The rows of a layout table. A table is built on one surface, the window or a page, in the
 // order of its rows, which is the form's member order: later controls lie above earlier ones
-// where they touch, and the keyboard visits them in that order. Controls inside a frame name it
-// by its place among the table's frames.
+// where they touch. Controls inside a frame name it by its place among the table's frames.
 struct FrameRow {
     Frame* Form1::*frame; // null: the next item of the array
     ControlArray<Frame> Form1::*array;
