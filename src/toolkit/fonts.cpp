@@ -31,11 +31,20 @@ QString installedFamily(const QString& named)
     return named;
 }
 
+QFont classicFont(const char* family, qreal points, bool bold)
+{
+    QFont font(installedFamily(QString::fromUtf8(family)));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    // Set on each font, not only the application's: not every font the window paints with is
+    // resolved against the application font (left unset, one face went back to the autohinter).
+    font.setHintingPreference(kCaptionHinting);
+    return font;
+}
+
 QFont interfaceFont()
 {
-    QFont font(installedFamily(QStringLiteral("MS Sans Serif")));
-    font.setPointSizeF(9);
-    font.setHintingPreference(kCaptionHinting);
+    QFont font = classicFont("MS Sans Serif", 9, false);
     font.setResolveMask(QFont::AllPropertiesResolved);
     return font;
 }

@@ -23,6 +23,10 @@ QString installedFamily(const QString& named);
 // at these sizes barely moves.
 inline constexpr QFont::HintingPreference kCaptionHinting = QFont::PreferNoHinting;
 
+// A font on the installed substitute of a named face, at that size and weight, drawn with
+// kCaptionHinting.
+QFont classicFont(const char* family, qreal points, bool bold);
+
 // The window's default font, standing in for the classic 8-point interface font: the face that
 // replaces "MS Sans Serif", at 9 points, where its Chinese glyphs take the classic 12 pixels.
 // Every property is set, so nothing of the desktop's interface font comes through.

@@ -39,17 +39,6 @@ QString qs(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QFont makeFont(const char* family, qreal points, bool bold)
-{
-    QFont font(installedFamily(QString::fromUtf8(family)));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    // Set here too: not every font the window paints with is resolved against the application
-    // font (left unset, one face went back to the autohinter at start-up).
-    font.setHintingPreference(kCaptionHinting);
-    return font;
-}
-
 // Fixed captions only: their faces hold every glyph they need (a test checks), so these fonts
 // skip the per-glyph fallback list, which costs a font-configuration search each at start-up.
 QFont captionOnly(QFont font)
@@ -58,9 +47,9 @@ QFont captionOnly(QFont font)
     return font;
 }
 
-QFont digitFont() { return captionOnly(makeFont("隶书", 12, true)); }
-QFont conditionFont() { return captionOnly(makeFont("宋体", 12, true)); }
-QFont captionFont() { return captionOnly(makeFont("MS Sans Serif", 8.25, true)); }
+QFont digitFont() { return captionOnly(classicFont("隶书", 12, true)); }
+QFont conditionFont() { return captionOnly(classicFont("宋体", 12, true)); }
+QFont captionFont() { return captionOnly(classicFont("MS Sans Serif", 8.25, true)); }
 
 // Positions and sizes in twips, 15 to a pixel at 96 dpi, as the layout tables give them; Qt
 // scales pixels with the screen.
@@ -411,7 +400,7 @@ void Form1::buildControls()
     Text1->SetBackColor(kLightBlue);
     Text3 = new MultiLineTextBox(Frame4);
     Text3->setGeometry(twips({120, 240, 2295, 4215}));
-    Text3->setFont(makeFont("宋体", 10.5, false));
+    Text3->setFont(classicFont("宋体", 10.5, false));
     Text3->SetText(kNotice);
 
     // The pages share one place; the stack shows only the one in front, so nothing behind it
