@@ -95,7 +95,6 @@ for n in "${history_sizes[@]}"; do
             else printf "%02d\n", d
         } }' >"$file"
     kept=$("$cli" --history "$file" "${conditions[@]}" | awk '$1 == "kept" && NF == 2 { print $2 }')
-    "$cli" --history "$file" "${conditions[@]}" >/dev/null
     measure "$cli" --history "$file" "${conditions[@]}"
     awk -v n="$n" -v bytes="$(stat -c %s "$file")" -v k="$kept" -v w="$wall_us" -v c="$cpu_ms" -v p="$peak_kib" \
         'BEGIN { printf "%-9d %8.1f %7d %11.1f %10d %10.1f %12.0f\n", n, bytes / 1048576, k, w / 1000, c, p / 1024, w * 1000 / n }'

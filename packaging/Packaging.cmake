@@ -66,8 +66,6 @@ if(SHRINK2D_WITH_WINDOW)
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/48x48/apps)
 endif()
 
-set(CPACK_PACKAGE_NAME shrink2d)
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
 set(CPACK_PACKAGE_DESCRIPTION
     "For players of two-digit (2D) lottery games: tick the digits allowed in each
 position, generate every combination, then shrink the list with conditions
@@ -79,7 +77,6 @@ runs the same generation and filtering from the command line.
 
 两位数（2D）号码的组号与条件缩水工具。")
 set(CPACK_PACKAGE_HOMEPAGE_URL "${SHRINK2D_HOME_PAGE}")
-set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)

@@ -10,7 +10,7 @@ base=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgm
 fuzz=(clang libclang-rt-14-dev)
 lint=(clang-format clang-tidy)
 # make package: the checkers, help2man for shrink2d-cli(1), dpkg-shlibdeps and the file(1) it uses.
-package=(lintian help2man appstream desktop-file-utils man-db dpkg-dev file gzip)
+package=(lintian help2man appstream desktop-file-utils man-db dpkg-dev file)
 
 groups=("$@")
 [ ${#groups[@]} -gt 0 ] || groups=(base)
