@@ -1,6 +1,7 @@
 #include "cli/condition_file.h"
 
 #include "cli/list_input.h"
+#include "filtering/attributes.h"
 #include "filtering/utf8.h"
 
 #include <nlohmann/json.hpp>

@@ -34,7 +34,7 @@ void appendGroupFields(std::string& out,
 {
     for (std::size_t group = 0; group < kConditionGroupCount; ++group) {
         if (!active[group]) continue;
-        appendField(out, "rejected by " + std::string(kConditionGroupNames[group]),
+        appendField(out, "rejected by " + std::string(conditionCatalogue()[group].key),
                     std::to_string(counts[group]));
     }
 }
@@ -45,7 +45,7 @@ void appendRowsJson(std::string& out, const std::array<std::size_t, kConditionGr
     for (std::size_t group = 0; group < kConditionGroupCount; ++group) {
         if (group > 0) out += ',';
         out += '"';
-        out += kConditionGroupNames[group];
+        out += conditionCatalogue()[group].key;
         out += "\":" + std::to_string(counts[group]);
     }
     out += '}';
@@ -81,7 +81,7 @@ void appendGroups(std::string& out, GroupMask groups, std::string_view quote, ch
     for (std::size_t group = 0; group < kConditionGroupCount; ++group) {
         if (!groups[group]) continue;
         if (!first) out += separator;
-        out.append(quote).append(kConditionGroupNames[group]).append(quote);
+        out.append(quote).append(conditionCatalogue()[group].key).append(quote);
         first = false;
     }
 }

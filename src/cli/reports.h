@@ -2,6 +2,7 @@
 
 #include "cli/history.h"
 #include "filtering/condition_groups.h"
+#include "filtering/filter_pass.h"
 
 #include <functional>
 #include <string>

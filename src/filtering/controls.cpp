@@ -1,33 +1,14 @@
 #include "filtering/controls.h"
 
+#include "filtering/catalogue.h"
+
+#include <string>
+#include <vector>
+
 namespace shrink2d {
 namespace {
 
 bool isTicked(const CheckBoxControl& box) { return box.Value() == 1; }
-
-NumericKill readKillRow(const ControlArray<CheckBoxControl>& row)
-{
-    NumericKill kill;
-    for (int k = 0; k < row.Count(); ++k) {
-        if (isTicked(row(k))) kill.values.push_back(lenientValue(row(k).Caption()));
-    }
-    return kill;
-}
-
-// Four boxes of row from index first on, in the mode of the pair: item 1 ("杀") selected means
-// kill, anything else fix.
-PatternGroup readPatternGroup(const ControlArray<CheckBoxControl>& row, int first,
-                              const ControlArray<OptionButtonControl>& mode)
-{
-    PatternGroup group;
-    for (int k = 0; k < 4; ++k) {
-        const auto index = static_cast<std::size_t>(k);
-        group.captions[index] = row(first + k).Caption();
-        group.ticked[index] = isTicked(row(first + k));
-    }
-    group.kill = mode(1).Value();
-    return group;
-}
 
 } // namespace
 
@@ -43,15 +24,22 @@ DigitSet tickedDigits(const ControlArray<CheckBoxControl>& row)
 FilterSettings readFilterSettings(const FormControls& form)
 {
     FilterSettings settings;
-    settings.banker = tickedDigits(form.Check26);
-    settings.sums = readKillRow(form.Checkhe);
-    settings.sumTails = readKillRow(form.Check18);
-    settings.spans = readKillRow(form.Check19);
-    settings.roads = readKillRow(form.Check32);
-    settings.parity = readPatternGroup(form.Check27, 0, form.Option1);
-    settings.paritySize = readPatternGroup(form.Check28, 0, form.Option3);
-    settings.sizeParity = readPatternGroup(form.Check28, 4, form.Option3);
-    settings.size = readPatternGroup(form.Check29, 0, form.Option4);
+    for (const ConditionEntry& entry : conditionCatalogue()) {
+        // Each group's boxes with the captions they show: a kill row holds the values its
+        // ticked captions spell.
+        const ControlArray<CheckBoxControl>& row = form.*entry.boxes;
+        Boxes ticked;
+        std::vector<std::string> captions;
+        for (std::size_t k = 0; k < entry.boxCount(); ++k) {
+            const CheckBoxControl& box = row(entry.firstItem + static_cast<int>(k));
+            ticked[k] = isTicked(box);
+            captions.push_back(box.Caption());
+        }
+        storeBoxes(entry, settings, ticked, captions);
+    }
+    // Item 1 ("杀") selected means kill, anything else fix.
+    for (const ModePair& pair : modePairs())
+        setKill(pair, settings, (form.*pair.buttons)(1).Value());
     return settings;
 }
 

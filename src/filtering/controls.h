@@ -7,7 +7,6 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace shrink2d {
@@ -26,7 +25,6 @@ class OptionButtonControl {
 public:
     virtual ~OptionButtonControl() = default;
     virtual bool Value() const = 0; // true when selected
-    virtual std::string Caption() const = 0;
 };
 
 class TextBoxControl {
@@ -62,19 +60,10 @@ private:
     bool m_written = false;
 };
 
-// A modal box with a prompt, a title, the information icon and one OK button; returns when the
-// user has closed it.
-class MessageBoxControl {
-public:
-    virtual ~MessageBoxControl() = default;
-    virtual void ShowInformation(std::string_view prompt, std::string_view title) = 0;
-};
-
 // A named group of like controls, items addressed by index from 0. It does not own its items.
 template <typename Item> class ControlArray {
 public:
     ControlArray() = default;
-    explicit ControlArray(std::vector<Item*> items) : m_items(std::move(items)) {}
 
     // A view of an array of a derived control type as an array of the interface.
     template <typename Derived> explicit ControlArray(const ControlArray<Derived>& other)
@@ -95,7 +84,6 @@ private:
 // The controls of the main window that generation and filtering read and write.
 struct FormControls {
     TextBoxControl* Text3 = nullptr;
-    TextBoxControl* Text1 = nullptr;
     ControlArray<CheckBoxControl> chk100;      // first-position digits
     ControlArray<CheckBoxControl> chk10;       // second-position digits
     ControlArray<CheckBoxControl> Checkhe;     // sums
@@ -109,7 +97,6 @@ struct FormControls {
     ControlArray<OptionButtonControl> Option1; // fix/kill for Check27
     ControlArray<OptionButtonControl> Option3; // fix/kill for Check28
     ControlArray<OptionButtonControl> Option4; // fix/kill for Check29
-    MessageBoxControl* messageBox = nullptr;
 };
 
 // Digit k is set when item k of the row has Value exactly 1.

@@ -15,8 +15,8 @@ namespace {
 // whole first or last character.
 int lenientDigit(char end) { return isAsciiDigit(end) ? end - '0' : 0; }
 
-} // namespace
-
+// True when an element holds a banker digit at either end; a non-digit end, and an empty
+// element, count as 0.
 bool passesBanker(std::string_view element, DigitSet banker)
 {
     const int a = element.empty() ? 0 : lenientDigit(element.front());
@@ -24,32 +24,33 @@ bool passesBanker(std::string_view element, DigitSet banker)
     return banker.test(static_cast<std::size_t>(a)) || banker.test(static_cast<std::size_t>(b));
 }
 
+// True when computeAttributes can classify the element: a digit at both ends.
 bool isClassifiable(std::string_view element)
 {
     return !element.empty() && isAsciiDigit(element.front()) && isAsciiDigit(element.back());
 }
 
-namespace {
-
 int numberOf(char first, char second) { return (first - '0') * 10 + (second - '0'); }
 
-// Every classifiable element is decided by its two end digits alone, so the banker digits (when
-// this walk applies them) and the eight rows are evaluated once for each of the hundred pairs,
-// and each element then costs a table look-up.
-KeepTable keepTable(const FilterSettings& settings, bool withBanker)
+// Whether each of the numbers 00 to 99 survives, indexed by the number; 1 keeps it.
+using KeepTable = std::array<std::uint8_t, 100>;
+
+// Every classifiable element is decided by its two end digits alone, so the groups are judged
+// once for each of the hundred numbers, and each element then costs a table look-up. A number
+// survives when at most tolerance of the counted groups reject it.
+KeepTable keepTable(const RejectionTable& rejections, std::size_t tolerance, bool withBanker)
 {
-    const RejectionTable rejections = rejectionTable(settings);
     KeepTable keep{};
     for (std::size_t number = 0; number < keep.size(); ++number) {
         GroupMask rejected = rejections[number];
-        if (!withBanker) rejected.reset(bitOf(ConditionGroup::Banker));
-        keep[number] = rejected.none() ? 1 : 0;
+        if (!withBanker) rejected.reset(static_cast<std::size_t>(ConditionGroup::Banker));
+        keep[number] = rejected.count() <= tolerance ? 1 : 0;
     }
     return keep;
 }
 
-// The elements that the banker digits (when any are set) and the conditions keep, each followed
-// by one blank; nullopt at the first element the banker digits let through that cannot be
+// The elements that the banker digits (when any are set) and the table keep, each followed by
+// one blank; nullopt at the first element the banker digits let through that cannot be
 // classified. One walk, and no branch on the verdict for the usual two-digit element: it is
 // always copied and the output only moves on when it survives.
 std::optional<std::string> keepSurvivors(std::string_view text, const KeepTable& keep,
@@ -89,8 +90,7 @@ std::optional<std::string> keepSurvivors(std::string_view text, const KeepTable&
     return out;
 }
 
-} // namespace
-
+// The first element of the list text that cannot be classified, with its 1-based position.
 std::optional<Unreadable> firstUnreadable(std::string_view text)
 {
     std::optional<Unreadable> found;
@@ -105,10 +105,7 @@ std::optional<Unreadable> firstUnreadable(std::string_view text)
     return found;
 }
 
-std::optional<std::string> keepByTable(std::string_view listText, const KeepTable& keep)
-{
-    return keepSurvivors(listText, keep, DigitSet{});
-}
+} // namespace
 
 std::optional<std::string> bankerFilter(std::string_view listText, DigitSet banker)
 {
@@ -125,7 +122,7 @@ ConditionResult applyConditions(std::string_view listText, const FilterSettings&
 {
     ConditionResult result;
     if (std::optional<std::string> kept =
-            keepSurvivors(listText, keepTable(settings, false), DigitSet{})) {
+            keepSurvivors(listText, keepTable(rejectionTable(settings), 0, false), DigitSet{})) {
         result.listText = std::move(*kept);
     } else {
         result.unreadable = firstUnreadable(listText);
@@ -138,36 +135,81 @@ PassOutcome runFilterPass(std::string_view listText, const FilterSettings& setti
 {
     PassOutcome outcome;
     outcome.listWasEmpty = listText.empty();
-    const std::string_view afterBanker = bankerStep();
-    ConditionResult result = applyConditions(afterBanker, settings);
-    if (result.unreadable) {
-        // The list is left as the banker step leaves it, so nothing the user typed is lost.
-        outcome.listText = afterBanker;
-        outcome.unreadable = std::move(result.unreadable);
-        return outcome;
+    std::optional<std::string> survivors;
+    std::optional<std::string> banked;
+    std::string_view afterBanker = listText;
+    if (bankerStep) {
+        afterBanker = bankerStep();
+    } else if (settings.banker.any()) {
+        // The core's own banker step and the rows in one walk. When that walk classifies every
+        // element it meets, its survivors are the press's: the rows keep every one of them.
+        // Otherwise the press decides on the list the banker filter leaves (an empty element it
+        // keeps at an end of its text is gone when that text is read).
+        survivors =
+            keepSurvivors(listText, keepTable(rejectionTable(settings), 0, true), settings.banker);
+        if (!survivors) {
+            banked = bankerFilter(listText, settings.banker);
+            afterBanker = *banked;
+        }
     }
-    outcome.listText = std::move(result.listText);
+    if (!survivors) {
+        ConditionResult result = applyConditions(afterBanker, settings);
+        if (result.unreadable) {
+            // The list is left as the banker step leaves it, so nothing the user typed is lost.
+            outcome.listText = afterBanker;
+            outcome.unreadable = std::move(result.unreadable);
+            return outcome;
+        }
+        survivors = std::move(result.listText);
+    }
+    outcome.listText = std::move(*survivors);
     outcome.countLine = countLine(countCandidates(outcome.listText));
     return outcome;
 }
 
-PassOutcome runFilterPass(std::string_view listText, const FilterSettings& settings)
+PassOutcome runTolerantPass(std::string_view listText, const FilterSettings& settings,
+                            std::size_t tolerance)
 {
-    // The banker digits and the rows in one walk, without the filtered copy. When that walk
-    // classifies every element it meets, its survivors stand in for the banker step's list: the
-    // rows keep every one of them. Otherwise the press decides on the list the banker filter
-    // leaves (an empty element it keeps at an end of its text is gone when that text is read).
-    if (settings.banker.any()) {
-        if (const std::optional<std::string> kept =
-                keepSurvivors(listText, keepTable(settings, true), settings.banker)) {
-            return runFilterPass(listText, settings, [&] { return std::string_view(*kept); });
+    if (tolerance == 0) return runFilterPass(listText, settings);
+    PassOutcome outcome;
+    outcome.listWasEmpty = listText.empty();
+    const KeepTable keep = keepTable(rejectionTable(settings), tolerance, true);
+    if (std::optional<std::string> kept = keepSurvivors(listText, keep, DigitSet{})) {
+        outcome.listText = std::move(*kept);
+        outcome.countLine = countLine(countCandidates(outcome.listText));
+    } else {
+        outcome.listText = listText;
+        outcome.unreadable = firstUnreadable(listText);
+    }
+    return outcome;
+}
+
+std::variant<GroupStats, Unreadable>
+groupStats(std::string_view listText, const FilterSettings& settings, std::size_t tolerance)
+{
+    // Every classifiable element is one of a hundred numbers: count each, then weigh the table.
+    std::array<std::size_t, 100> occurrences{};
+    bool readable = true;
+    forEachCandidate(listText, [&](std::string_view element) {
+        if (!readable || !isClassifiable(element)) {
+            readable = false;
+            return;
+        }
+        ++occurrences[static_cast<std::size_t>(numberOf(element.front(), element.back()))];
+    });
+    if (!readable) return firstUnreadable(listText).value();
+
+    const RejectionTable rejections = rejectionTable(settings);
+    GroupStats stats;
+    for (std::size_t number = 0; number < occurrences.size(); ++number) {
+        const std::size_t times = occurrences[number];
+        stats.in += times;
+        if (rejections[number].count() <= tolerance) stats.out += times;
+        for (std::size_t group = 0; group < kConditionGroupCount; ++group) {
+            if (rejections[number][group]) stats.rejectedBy[group] += times;
         }
     }
-    std::optional<std::string> banked;
-    return runFilterPass(listText, settings, [&] {
-        banked = bankerFilter(listText, settings.banker);
-        return banked ? std::string_view(*banked) : listText;
-    });
+    return stats;
 }
 
 } // namespace shrink2d

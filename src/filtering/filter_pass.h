@@ -1,6 +1,7 @@
 #pragma once
 
 #include "filtering/attributes.h"
+#include "filtering/catalogue.h"
 #include "filtering/filter_settings.h"
 #include "filtering/generation.h"
 
@@ -11,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 
 namespace shrink2d {
 
@@ -27,23 +29,6 @@ struct Unreadable {
 // left exactly as it is. Otherwise the elements whose first or last character is a set digit,
 // each written back whole with one blank; a non-digit end, and an empty element, count as 0.
 std::optional<std::string> bankerFilter(std::string_view listText, DigitSet banker);
-
-// True when an element holds a banker digit at either end; a non-digit end, and an empty
-// element, count as 0.
-bool passesBanker(std::string_view element, DigitSet banker);
-
-// True when computeAttributes can classify the element: a digit at both ends.
-bool isClassifiable(std::string_view element);
-
-// The first element of the list text that cannot be classified, with its 1-based position.
-std::optional<Unreadable> firstUnreadable(std::string_view listText);
-
-// Whether each of the numbers 00 to 99 survives, indexed by the number; 1 keeps it.
-using KeepTable = std::array<std::uint8_t, 100>;
-
-// The elements of the list text whose number the table keeps, each followed by one blank;
-// nullopt when any element cannot be classified. Linear in the length of the text.
-std::optional<std::string> keepByTable(std::string_view listText, const KeepTable& keep);
 
 struct ConditionResult {
     std::string listText; // the survivors in their old order, each followed by one blank
@@ -70,11 +55,28 @@ using BankerStep = std::function<std::string_view()>;
 // banker step, the eight rows over the list it leaves read afresh, then the survivors and their
 // count line; or, at the first element that cannot be classified, the list as the banker step
 // left it and that element. listText is read before the banker step only, so the step may
-// replace the text it points into.
+// replace the text it points into. Without a step the core's banker filter runs on listText.
 PassOutcome runFilterPass(std::string_view listText, const FilterSettings& settings,
-                          const BankerStep& bankerStep);
+                          const BankerStep& bankerStep = {});
 
-// The same press on a list held as text alone, with the core's banker filter.
-PassOutcome runFilterPass(std::string_view listText, const FilterSettings& settings);
+// The filter pass that lets an element through when at most tolerance groups reject it. With
+// tolerance 0 this is runFilterPass itself. Otherwise the banker digits are one group among the
+// others, every element is classified, and the first one that cannot be stops the pass with its
+// position in the list as given; the list text is then returned unchanged.
+PassOutcome runTolerantPass(std::string_view listText, const FilterSettings& settings,
+                            std::size_t tolerance);
+
+// What each group costs on one list.
+struct GroupStats {
+    std::array<std::size_t, kConditionGroupCount> rejectedBy{}; // elements each group rejects
+    std::size_t in = 0;                                         // elements of the list
+    std::size_t out = 0; // elements rejected by at most tolerance groups
+
+    bool operator==(const GroupStats&) const = default;
+};
+
+// Classifies every element of the list text; the first one that cannot be classified stops it.
+std::variant<GroupStats, Unreadable>
+groupStats(std::string_view listText, const FilterSettings& settings, std::size_t tolerance);
 
 } // namespace shrink2d

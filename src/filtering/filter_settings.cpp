@@ -1,7 +1,5 @@
 #include "filtering/filter_settings.h"
 
-#include "filtering/condition_groups.h"
-
 #include <algorithm>
 
 namespace shrink2d {
@@ -31,11 +29,6 @@ bool PatternGroup::rejects(std::string_view pattern) const
         if (ticked[k] == kill && captions[k] == pattern) return true;
     }
     return false;
-}
-
-bool conditionsReject(const CandidateAttributes& attrs, const FilterSettings& settings)
-{
-    return rowsRejecting(attrs, settings).any();
 }
 
 } // namespace shrink2d

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "filtering/attributes.h"
 #include "filtering/generation.h"
 
 #include <array>
@@ -10,8 +9,12 @@
 
 namespace shrink2d {
 
-// Captions of the condition boxes, by item. The pattern captions are exactly the values their
-// pattern can take; the road captions are the nine road patterns (item 6 is "21", item 7 "20").
+// Captions of the condition boxes, by item. The sums run 0 to 18, the other number rows use the
+// first ten. The pattern captions are exactly the values their pattern can take; the road
+// captions are the nine road patterns (item 6 is "21", item 7 "20").
+inline constexpr std::array<std::string_view, 19> kNumberCaptions = {
+    "0",  "1",  "2",  "3",  "4",  "5",  "6",  "7",  "8", "9",
+    "10", "11", "12", "13", "14", "15", "16", "17", "18"};
 inline constexpr std::array<std::string_view, 9> kRoadCaptions = {"00", "01", "02", "10", "11",
                                                                   "12", "21", "20", "22"};
 inline constexpr std::array<std::string_view, 4> kParityCaptions = {"偶偶", "偶奇", "奇奇", "奇偶"};
@@ -45,10 +48,10 @@ struct PatternGroup {
 // Everything a filter pass needs from the condition pages, read once per pass.
 struct FilterSettings {
     DigitSet banker;
-    NumericKill sums;     // 杀和值
-    NumericKill sumTails; // 杀合值
-    NumericKill spans;    // 杀跨度
-    NumericKill roads;    // 杀012路, compared with the road pattern read as a number
+    NumericKill sums;
+    NumericKill sumTails;
+    NumericKill spans;
+    NumericKill roads; // compared with the road pattern read as a number
     PatternGroup parity = PatternGroup::withCaptions(kParityCaptions.data());
     PatternGroup paritySize = PatternGroup::withCaptions(kParitySizeCaptions.data());
     PatternGroup sizeParity = PatternGroup::withCaptions(kParitySizeCaptions.data() + 4);
@@ -56,9 +59,5 @@ struct FilterSettings {
 
     bool operator==(const FilterSettings&) const = default;
 };
-
-// True when one of the eight condition rows rejects an element with these attributes. The banker
-// digits are not a condition row: they act before, on the list text.
-bool conditionsReject(const CandidateAttributes& attrs, const FilterSettings& settings);
 
 } // namespace shrink2d

@@ -27,7 +27,6 @@ public:
     }
 
     bool Value() const override { return this->isChecked(); }
-    std::string Caption() const override { return this->text().toStdString(); }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override

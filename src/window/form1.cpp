@@ -88,9 +88,6 @@ constexpr Grid kPatternRow{{960, 360, 735, 375}, 720, 360, 4};
 // A fix/kill pair, one above the other.
 constexpr Grid modePair(int left, int top, int width) { return {{left, top, width, 255}, 0, 240}; }
 
-constexpr std::array<std::string_view, 19> kNumberCaptions = {
-    "0",  "1",  "2",  "3",  "4",  "5",  "6",  "7",  "8", "9",
-    "10", "11", "12", "13", "14", "15", "16", "17", "18"};
 constexpr std::span<const std::string_view> kDigitCaptions(kNumberCaptions.data(), 10);
 
 // The rows of a layout table. A table is built on one surface, the window or a page, in the
@@ -418,14 +415,12 @@ void Form1::buildControls()
     LayoutBuilder(*this, &Frame9(1), true).build(kPage1Layout);
 
     m_controls.Text3 = Text3;
-    m_controls.Text1 = Text1;
     for (const BoundArray& bound : kBoundArrays) {
         m_controls.*bound.controls = ControlArray<CheckBoxControl>(this->*bound.array);
     }
     m_controls.Option1 = ControlArray<OptionButtonControl>(Option1);
     m_controls.Option3 = ControlArray<OptionButtonControl>(Option3);
     m_controls.Option4 = ControlArray<OptionButtonControl>(Option4);
-    m_controls.messageBox = m_messageBox.get();
 }
 
 void Form1::connectHandlers()

@@ -1,5 +1,6 @@
 #include "filtering/candidate_list.h"
 #include "filtering/condition_groups.h"
+#include "filtering/filter_pass.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>

@@ -18,11 +18,9 @@ struct FakeCheckBox final : CheckBoxControl {
 };
 
 struct FakeOptionButton final : OptionButtonControl {
-    FakeOptionButton(std::string_view text, bool selected) : value(selected), caption(text) {}
+    explicit FakeOptionButton(bool selected) : value(selected) {}
     bool Value() const override { return value; }
-    std::string Caption() const override { return caption; }
     bool value;
-    std::string caption;
 };
 
 struct FakeTextBox final : TextBoxControl {
@@ -64,7 +62,7 @@ struct FakeForm {
 
     static std::vector<FakeOptionButton> fixKillPair()
     {
-        return {{kModeCaptions[0], true}, {kModeCaptions[1], false}};
+        return {FakeOptionButton(true), FakeOptionButton(false)};
     }
     static void selectKill(std::vector<FakeOptionButton>& pair)
     {
@@ -76,7 +74,6 @@ struct FakeForm {
     {
         FormControls form;
         form.Text3 = &Text3;
-        form.Text1 = &Text1;
         form.Checkhe = arrayOf<CheckBoxControl>(Checkhe);
         form.Check18 = arrayOf<CheckBoxControl>(Check18);
         form.Check19 = arrayOf<CheckBoxControl>(Check19);
@@ -92,7 +89,6 @@ struct FakeForm {
     }
 
     FakeTextBox Text3;
-    FakeTextBox Text1;
     std::vector<FakeCheckBox> Checkhe = numberedBoxes(19);
     std::vector<FakeCheckBox> Check18 = numberedBoxes(10);
     std::vector<FakeCheckBox> Check19 = numberedBoxes(10);

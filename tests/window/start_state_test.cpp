@@ -96,7 +96,7 @@ TEST_F(WindowTest, PageZeroInFrontWithItsSelectorPressedInAndRed)
     const std::vector<std::string> captions = {"基本条件", "特征条件", "高级条件", "其他条件"};
     ASSERT_EQ(form->Option2.Count(), 4);
     for (int k = 0; k < 4; ++k) {
-        EXPECT_EQ(form->Option2(k).Caption(), captions[static_cast<std::size_t>(k)]);
+        EXPECT_EQ(form->Option2(k).text().toStdString(), captions[static_cast<std::size_t>(k)]);
         EXPECT_EQ(form->Option2(k).Value(), k == 0);
         EXPECT_EQ(form->Option2(k).ForeColor(), k == 0 ? kRed : kWindowText);
     }
@@ -110,8 +110,8 @@ TEST_F(WindowTest, FixKillPairsStartOnFixWithFixedColours)
 {
     for (OptionArray* pair : {&form->Option1, &form->Option3, &form->Option4}) {
         ASSERT_EQ(pair->Count(), 2);
-        EXPECT_EQ((*pair)(0).Caption(), "定");
-        EXPECT_EQ((*pair)(1).Caption(), "杀");
+        EXPECT_EQ((*pair)(0).text(), QString::fromUtf8("定"));
+        EXPECT_EQ((*pair)(1).text(), QString::fromUtf8("杀"));
         EXPECT_TRUE((*pair)(0).Value());
         EXPECT_FALSE((*pair)(1).Value());
         EXPECT_EQ((*pair)(0).ForeColor(), kBlue);

@@ -1,0 +1,194 @@
+#include "filtering/catalogue.h"
+
+#include <algorithm>
+
+namespace shrink2d {
+namespace {
+
+constexpr std::span<const std::string_view> kDigits(kNumberCaptions.data(), 10);
+constexpr std::span<const std::string_view> kSums(kNumberCaptions);
+
+// Fix/kill pairs. The mixed patterns' pair governs two groups and is typed after the second.
+const std::array<ModePair, 3> kModePairs = {{
+    {"Option1", &FormControls::Option1, "--parity-mode",
+     "fix keeps only the --parity patterns, kill drops them; default fix", "--parity-mode kill",
+     "parity-mode", "Frame8", 0},
+    {"Option3", &FormControls::Option3, "--parity-size-mode",
+     "mode of both --parity-size and --size-parity; default fix", "--parity-size-mode kill",
+     "parity-size-mode", "Frame8", 1},
+    {"Option4", &FormControls::Option4, "--size-mode",
+     "fix keeps only the --size patterns, kill drops them; default fix", "--size-mode kill",
+     "size-mode", "Frame8", 2},
+}};
+
+constexpr std::string_view kPatternDescription = "一位%2、二位%3的号码，选定则只留，选杀则去掉";
+
+const std::array<ConditionEntry, kConditionGroupCount> kCatalogue = {{
+    {ConditionGroup::Banker, "banker", "定胆", ConditionKind::BankerDigits, kDigits, "Check26",
+     "Frame1", &FormControls::Check26, 0, nullptr, "只留含数字%1的号码，勾几个时含其一即留",
+     "--banker", "keep only numbers holding one of these digits", "--banker 38", "banker",
+     &FilterSettings::banker,
+     [](const FilterSettings& s, const CandidateAttributes& a) {
+         return s.banker.any() &&
+                !s.banker.test(static_cast<std::size_t>(lenientValue(a.firstChar))) &&
+                !s.banker.test(static_cast<std::size_t>(lenientValue(a.secondChar)));
+     }},
+    {ConditionGroup::Sum, "sum", "杀和值", ConditionKind::KillValues, kSums, "Checkhe", "Frame3",
+     &FormControls::Checkhe, 0, nullptr, "去掉两位数字之和为%1的号码", "--kill-sum",
+     "drop numbers with these digit sums (0 to 18)", "--kill-sum 0,9,18", "kill-sum",
+     &FilterSettings::sums,
+     [](const FilterSettings& s, const CandidateAttributes& a) {
+         return s.sums.rejects(static_cast<long>(a.sum));
+     }},
+    {ConditionGroup::Tail, "tail", "杀合值", ConditionKind::KillValues, kDigits, "Check18",
+     "Frame7", &FormControls::Check18, 0, nullptr, "去掉两位数字之和的个位为%1的号码",
+     "--kill-tail", "drop numbers whose digit sum ends in these digits", "--kill-tail 05",
+     "kill-tail", &FilterSettings::sumTails,
+     [](const FilterSettings& s, const CandidateAttributes& a) {
+         return s.sumTails.rejects(a.sumTail);
+     }},
+    {ConditionGroup::Span, "span", "杀跨度", ConditionKind::KillValues, kDigits, "Check19",
+     "Frame2", &FormControls::Check19, 0, nullptr, "去掉两位数字相差%1的号码", "--kill-span",
+     "drop numbers whose two digits lie this far apart", "--kill-span 09", "kill-span",
+     &FilterSettings::spans,
+     [](const FilterSettings& s, const CandidateAttributes& a) { return s.spans.rejects(a.span); }},
+    {ConditionGroup::Road, "road", "杀012路", ConditionKind::RoadPairs, kRoadCaptions, "Check32",
+     "Frame6", &FormControls::Check32, 0, nullptr, "去掉一位为%2路、二位为%3路的号码",
+     "--kill-road", "drop these road patterns (0路 0369, 1路 147, 2路 258)", "--kill-road 00,12",
+     "kill-road", &FilterSettings::roads,
+     [](const FilterSettings& s, const CandidateAttributes& a) {
+         return s.roads.rejects(lenientValue(a.roadPattern));
+     }},
+    {ConditionGroup::Parity, "parity", "奇偶", ConditionKind::Pattern, kParityCaptions, "Check27",
+     "", &FormControls::Check27, 0, &kModePairs[0], kPatternDescription, "--parity",
+     "odd/even patterns", "--parity 偶奇,OE", "parity", &FilterSettings::parity,
+     [](const FilterSettings& s, const CandidateAttributes& a) {
+         return s.parity.rejects(a.parityPattern);
+     }},
+    {ConditionGroup::ParitySize, "parity_size", "奇偶大小", ConditionKind::Pattern,
+     std::span<const std::string_view>(kParitySizeCaptions.data(), 4), "Check28", "",
+     &FormControls::Check28, 0, &kModePairs[1], kPatternDescription, "--parity-size",
+     "first digit's parity, second digit's size", "--parity-size EB", "parity-size",
+     &FilterSettings::paritySize,
+     [](const FilterSettings& s, const CandidateAttributes& a) {
+         return s.paritySize.rejects(a.paritySizePattern);
+     }},
+    {ConditionGroup::SizeParity, "size_parity", "大小奇偶", ConditionKind::Pattern,
+     std::span<const std::string_view>(kParitySizeCaptions.data() + 4, 4), "Check28", "",
+     &FormControls::Check28, 4, &kModePairs[1], kPatternDescription, "--size-parity",
+     "first digit's size, second digit's parity", "--size-parity 大偶,SO", "size-parity",
+     &FilterSettings::sizeParity,
+     [](const FilterSettings& s, const CandidateAttributes& a) {
+         return s.sizeParity.rejects(a.sizeParityPattern);
+     }},
+    {ConditionGroup::Size, "size", "大小", ConditionKind::Pattern, kSizeCaptions, "Check29", "",
+     &FormControls::Check29, 0, &kModePairs[2], kPatternDescription, "--size",
+     "big/small patterns (大 is 5 to 9, 小 0 to 4)", "--size BS,SB", "size", &FilterSettings::size,
+     [](const FilterSettings& s, const CandidateAttributes& a) {
+         return s.size.rejects(a.sizePattern);
+     }},
+}};
+
+template <typename... Visitors> struct Overloaded : Visitors... {
+    using Visitors::operator()...;
+};
+
+} // namespace
+
+std::span<const ConditionEntry, kConditionGroupCount> conditionCatalogue() { return kCatalogue; }
+
+const ConditionEntry& entryOf(ConditionGroup group)
+{
+    return kCatalogue.at(static_cast<std::size_t>(group));
+}
+
+std::span<const ModePair, 3> modePairs() { return kModePairs; }
+
+std::vector<const ConditionEntry*> groupsOf(const ModePair& pair)
+{
+    std::vector<const ConditionEntry*> groups;
+    for (const ConditionEntry& entry : kCatalogue) {
+        if (entry.mode == &pair) groups.push_back(&entry);
+    }
+    return groups;
+}
+
+Boxes tickedBoxes(const ConditionEntry& entry, const FilterSettings& settings)
+{
+    Boxes ticked;
+    std::visit(Overloaded{
+                   [&](DigitSet FilterSettings::*digits) {
+                       ticked = Boxes((settings.*digits).to_ulong());
+                   },
+                   [&](NumericKill FilterSettings::*kill) {
+                       for (std::size_t k = 0; k < entry.boxCount(); ++k) {
+                           ticked[k] = (settings.*kill).rejects(lenientValue(entry.boxCaptions[k]));
+                       }
+                   },
+                   [&](PatternGroup FilterSettings::*group) {
+                       for (std::size_t k = 0; k < entry.boxCount(); ++k) {
+                           ticked[k] = (settings.*group).ticked.at(k);
+                       }
+                   },
+               },
+               entry.field);
+    return ticked;
+}
+
+void storeBoxes(const ConditionEntry& entry, FilterSettings& settings, Boxes ticked,
+                std::span<const std::string> captions)
+{
+    std::visit(Overloaded{
+                   // A banker box's caption is its index: box k is digit k.
+                   [&](DigitSet FilterSettings::*digits) {
+                       settings.*digits = DigitSet(ticked.to_ulong() & 0x3FFU);
+                   },
+                   [&](NumericKill FilterSettings::*kill) {
+                       (settings.*kill).values.clear();
+                       for (std::size_t k = 0; k < captions.size(); ++k) {
+                           if (ticked[k])
+                               (settings.*kill).values.push_back(lenientValue(captions[k]));
+                       }
+                   },
+                   [&](PatternGroup FilterSettings::*group) {
+                       PatternGroup& patterns = settings.*group;
+                       for (std::size_t k = 0; k < patterns.captions.size(); ++k) {
+                           patterns.captions[k] = captions[k];
+                           patterns.ticked[k] = ticked[k];
+                       }
+                   },
+               },
+               entry.field);
+}
+
+void setTickedBoxes(const ConditionEntry& entry, FilterSettings& settings, Boxes ticked)
+{
+    const std::vector<std::string> captions(entry.boxCaptions.begin(), entry.boxCaptions.end());
+    storeBoxes(entry, settings, ticked, captions);
+}
+
+bool isKill(const ModePair& pair, const FilterSettings& settings)
+{
+    const std::vector<const ConditionEntry*> groups = groupsOf(pair);
+    return (settings.*std::get<PatternGroup FilterSettings::*>(groups.front()->field)).kill;
+}
+
+void setKill(const ModePair& pair, FilterSettings& settings, bool kill)
+{
+    for (const ConditionEntry* entry : groupsOf(pair)) {
+        (settings.*std::get<PatternGroup FilterSettings::*>(entry->field)).kill = kill;
+    }
+}
+
+bool isActive(const ConditionEntry& entry, const FilterSettings& settings)
+{
+    return std::visit(
+        Overloaded{
+            [&](DigitSet FilterSettings::*digits) { return (settings.*digits).any(); },
+            [&](NumericKill FilterSettings::*kill) { return !(settings.*kill).values.empty(); },
+            [&](PatternGroup FilterSettings::*group) { return (settings.*group).isActive(); },
+        },
+        entry.field);
+}
+
+} // namespace shrink2d

@@ -1,0 +1,119 @@
+#pragma once
+
+#include "filtering/attributes.h"
+#include "filtering/controls.h"
+#include "filtering/filter_settings.h"
+
+#include <array>
+#include <bitset>
+#include <cstddef>
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace shrink2d {
+
+// The banker digits and the eight condition rows, in the order every front end lists them.
+enum class ConditionGroup : std::size_t {
+    Banker,
+    Sum,
+    Tail,
+    Span,
+    Road,
+    Parity,
+    ParitySize,
+    SizeParity,
+    Size
+};
+inline constexpr std::size_t kConditionGroupCount = 9;
+
+// How a group's boxes are read: digits that a number must hold, values whose numbers are
+// dropped, road patterns dropped, or patterns kept (定) or dropped (杀).
+enum class ConditionKind { BankerDigits, KillValues, RoadPairs, Pattern };
+
+// The ticked boxes of one group, bit k for the group's box k; the longest row, the sums, has 19.
+using Boxes = std::bitset<19>;
+
+// Where a group's part of the settings lives.
+using SettingsField = std::variant<DigitSet FilterSettings::*, NumericKill FilterSettings::*,
+                                   PatternGroup FilterSettings::*>;
+
+// A fix/kill pair of option buttons, which one or two pattern groups share.
+struct ModePair {
+    std::string_view control; // "Option1"
+    ControlArray<OptionButtonControl> FormControls::*buttons;
+    std::string_view option;  // "--parity-mode"
+    std::string_view help;    // one sentence; front ends wrap it
+    std::string_view example; // "--parity-mode kill"
+    std::string_view fileKey; // "parity-mode"
+    std::string_view frame;   // "Frame8" item frameItem holds the pair and its groups' boxes
+    int frameItem = 0;
+};
+
+// Everything a front end needs to know about one condition group.
+struct ConditionEntry {
+    ConditionGroup group;
+    std::string_view key;     // "tail": JSON keys and the reports' English label
+    std::string_view caption; // the row as the window captions it: "杀合值"
+    ConditionKind kind;
+    std::span<const std::string_view> boxCaptions; // the group's boxes, in order
+    std::string_view control;                      // the control array that shows them: "Check18"
+    std::string_view frame; // the frame that holds them on page 0; a pattern group's pair names its
+    ControlArray<CheckBoxControl> FormControls::*boxes;
+    int firstItem = 0;              // the group's box 0 is this item of the array
+    const ModePair* mode = nullptr; // the pattern groups' fix/kill pair
+    // What ticking a box does, for screen readers: %1 stands for the box's caption, %2 for its
+    // first and %3 for its last character.
+    std::string_view description;
+    std::string_view option;  // "--kill-tail"
+    std::string_view help;    // one sentence or two, without the caption; front ends wrap it
+    std::string_view example; // "--kill-tail 05"
+    std::string_view fileKey; // the key in a condition file: "kill-tail"
+    SettingsField field;
+    // Whether the group, as the settings hold it, rejects a number with these attributes.
+    bool (*rejects)(const FilterSettings& settings, const CandidateAttributes& attrs);
+
+    std::size_t index() const { return static_cast<std::size_t>(group); }
+    std::size_t boxCount() const { return boxCaptions.size(); }
+    // True for the groups typed as one run of digits: each box is the digit of its index.
+    bool isDigitRow() const { return boxCount() == 10 && kind != ConditionKind::RoadPairs; }
+    // True when the settings hold the group's values as numbers rather than captions.
+    bool holdsNumbers() const
+    {
+        return kind == ConditionKind::BankerDigits || kind == ConditionKind::KillValues;
+    }
+};
+
+// The nine groups, in ConditionGroup order.
+std::span<const ConditionEntry, kConditionGroupCount> conditionCatalogue();
+const ConditionEntry& entryOf(ConditionGroup group);
+
+// The fix/kill pairs, in the window's order (Option1, Option3, Option4).
+std::span<const ModePair, 3> modePairs();
+
+// The pattern groups a pair governs, in catalogue order.
+std::vector<const ConditionEntry*> groupsOf(const ModePair& pair);
+
+// The ticked boxes of a group as the settings hold it. A killed value that no caption spells
+// ticks no box.
+Boxes tickedBoxes(const ConditionEntry& entry, const FilterSettings& settings);
+
+// Sets the group from ticked boxes with these captions, as the window's controls read: a kill
+// row holds the lenient values of the ticked captions in box order, a pattern group the captions
+// and their ticks.
+void storeBoxes(const ConditionEntry& entry, FilterSettings& settings, Boxes ticked,
+                std::span<const std::string> captions);
+
+// storeBoxes with the catalogue's own captions.
+void setTickedBoxes(const ConditionEntry& entry, FilterSettings& settings, Boxes ticked);
+
+// Whether the groups of a pair are in kill mode; setKill sets every group the pair governs.
+bool isKill(const ModePair& pair, const FilterSettings& settings);
+void setKill(const ModePair& pair, FilterSettings& settings, bool kill);
+
+// Whether anything of the group is set: a banker digit, a killed value, a ticked pattern box.
+bool isActive(const ConditionEntry& entry, const FilterSettings& settings);
+
+} // namespace shrink2d
