@@ -1,19 +1,13 @@
 #include "cli/condition_file.h"
 
 #include "cli/list_input.h"
+#include "cli/platform.h"
 #include "filtering/attributes.h"
 #include "filtering/utf8.h"
 
 #include <nlohmann/json.hpp>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <limits>
 
 namespace shrink2d::cli {
@@ -207,28 +201,8 @@ ParseResult parseWithConditionFile(const std::vector<std::string>& args)
 
 std::optional<std::string> replaceFile(const std::string& path, std::string_view text)
 {
-    const auto failure = [&](int error) {
-        return std::optional<std::string>("cannot write \"" + visibleText(path, kWholeName) +
-                                          "\": " + std::strerror(error));
-    };
-    std::string temporary = path + ".XXXXXX";
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0) return failure(errno);
-    // mkstemp makes the file private; a saved file gets the usual permissions.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    int error = ::fchmod(fd, 0666 & ~mask) == 0 ? 0 : errno;
-    for (std::size_t written = 0; error == 0 && written < text.size();) {
-        const ssize_t got = ::write(fd, text.data() + written, text.size() - written);
-        if (got < 0 && errno != EINTR) error = errno;
-        if (got > 0) written += static_cast<std::size_t>(got);
-    }
-    if (error == 0 && ::fsync(fd) != 0) error = errno;
-    if (::close(fd) != 0 && error == 0) error = errno;
-    if (error == 0 && std::rename(temporary.c_str(), path.c_str()) != 0) error = errno;
-    if (error != 0) {
-        ::unlink(temporary.c_str());
-        return failure(error);
+    if (const std::optional<std::string> failure = platform::replaceFile(path, text)) {
+        return "cannot write \"" + visibleText(path, kWholeName) + "\": " + *failure;
     }
     return std::nullopt;
 }

@@ -1,5 +1,6 @@
 #include "cli/list_input.h"
 
+#include "cli/platform.h"
 #include "filtering/utf8.h"
 
 #include <cerrno>
@@ -50,7 +51,7 @@ ReadFailure cannotRead(std::string_view option, const std::string& path, int err
 ReadResult readWholeFile(const std::string& path, std::string_view option, std::size_t maxBytes)
 {
     const bool fromStdin = (path == "-");
-    std::FILE* file = fromStdin ? stdin : std::fopen(path.c_str(), "rb");
+    std::FILE* file = fromStdin ? stdin : platform::openForReading(path);
     if (file == nullptr) return cannotRead(option, path, errno);
 
     std::string content;

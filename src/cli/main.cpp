@@ -3,6 +3,7 @@
 #include "cli/list_input.h"
 #include "cli/options.h"
 #include "cli/output.h"
+#include "cli/platform.h"
 #include "cli/reports.h"
 #include "filtering/candidate_list.h"
 #include "filtering/condition_groups.h"
@@ -102,7 +103,8 @@ int run(const std::vector<std::string>& args)
 int main(int argc, char** argv)
 {
     try {
-        return run(std::vector<std::string>(argv + 1, argv + argc));
+        platform::prepareStandardStreams();
+        return run(platform::arguments(argc, argv));
     } catch (const std::exception& error) { // in practice only a list too large for memory
         complain(error.what());
         return kFailed;

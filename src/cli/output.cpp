@@ -1,10 +1,9 @@
 #include "cli/output.h"
 
+#include "cli/platform.h"
 #include "filtering/candidate_list.h"
 
 #include <nlohmann/json.hpp>
-
-#include <cstdio>
 
 namespace shrink2d::cli {
 namespace {
@@ -59,15 +58,14 @@ std::string jsonOutput(const PassOutcome& outcome)
     return out;
 }
 
-bool writeOut(std::string_view text)
-{
-    const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
-    return (std::fflush(stdout) == 0) && written;
-}
+bool writeOut(std::string_view text) { return platform::writeStandardOutput(text); }
 
 void complain(std::string_view message)
 {
-    std::fprintf(stderr, "shrink2d-cli: %.*s\n", static_cast<int>(message.size()), message.data());
+    std::string line = "shrink2d-cli: ";
+    line += message;
+    line += '\n';
+    platform::writeStandardError(line);
 }
 
 } // namespace shrink2d::cli
