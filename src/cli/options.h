@@ -60,9 +60,11 @@ struct InfoText {
     std::string text;
 };
 
-// A bad option or value; the message names it and has no trailing line break.
+// A bad option or value, or a file the run cannot use; the message names it and has no
+// trailing line break. The --help hint follows only a mistake on the command line itself.
 struct UsageError {
     std::string message;
+    bool showHelpHint = true;
 };
 
 using ParseResult = std::variant<RunRequest, InfoText, UsageError>;

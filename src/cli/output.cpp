@@ -2,8 +2,11 @@
 
 #include "cli/platform.h"
 #include "filtering/candidate_list.h"
+#include "filtering/utf8.h"
 
 #include <nlohmann/json.hpp>
+
+#include <limits>
 
 namespace shrink2d::cli {
 namespace {
@@ -59,6 +62,12 @@ std::string jsonOutput(const PassOutcome& outcome)
 }
 
 bool writeOut(std::string_view text) { return platform::writeStandardOutput(text); }
+
+std::string shownFileName(const std::string& path)
+{
+    return path == "-" ? "standard input"
+                       : visibleText(path, std::numeric_limits<std::size_t>::max());
+}
 
 void complain(std::string_view message)
 {

@@ -28,6 +28,10 @@ void appendJsonString(std::string& out, std::string_view text);
 // Writes text to standard output and flushes it; false when that failed.
 bool writeOut(std::string_view text);
 
+// A file as messages name it: "standard input" for "-", otherwise the name as visible text
+// (control characters escaped), whole and unquoted, as in "--list my list.txt line 3: ...".
+std::string shownFileName(const std::string& path);
+
 // One line on standard error, prefixed with the program's name.
 void complain(std::string_view message);
 
