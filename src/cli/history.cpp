@@ -14,22 +14,26 @@ constexpr std::size_t kShownCharacters = 60;
 constexpr std::string_view kForms =
     " (a line ends in a draw such as 37, 3 7 or 3,7, after an optional issue)";
 
-// Blanks, then the separators a line's tokens may stand between as well.
-constexpr std::array<std::string_view, 3> kBlanks = {" ", "\t", "\xE3\x80\x80"};    // U+3000
-constexpr std::array<std::string_view, 4> kPunctuation = {",", ";", "\xEF\xBC\x8C", // ，
-                                                          "\xEF\xBC\x9B"};          // ；
-
-// Length in bytes of the separator (a blank, or else punctuation when allowed) that starts the
-// text, 0 when none does.
+// Length in bytes of the separator that starts the text, 0 when none does: a blank, tab or
+// U+3000, or, when punctuation counts, a comma or semicolon, ASCII or full-width (，；).
 std::size_t separatorLength(std::string_view text, bool punctuation)
 {
-    for (const std::string_view blank : kBlanks) {
-        if (text.starts_with(blank)) return blank.size();
+    switch (text.front()) {
+    case ' ':
+    case '\t':
+        return 1;
+    case ',':
+    case ';':
+        return punctuation ? 1 : 0;
+    case '\xE3':
+        return text.starts_with("\xE3\x80\x80") ? 3 : 0;
+    case '\xEF':
+        return punctuation && (text.starts_with("\xEF\xBC\x8C") || text.starts_with("\xEF\xBC\x9B"))
+                   ? 3
+                   : 0;
+    default:
+        return 0;
     }
-    for (const std::string_view mark : kPunctuation) {
-        if (punctuation && text.starts_with(mark)) return mark.size();
-    }
-    return 0;
 }
 
 bool isBlank(std::string_view text)

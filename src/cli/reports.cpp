@@ -3,6 +3,7 @@
 #include "cli/output.h"
 
 #include <algorithm>
+#include <array>
 
 namespace shrink2d::cli {
 namespace {
@@ -43,10 +44,17 @@ std::size_t displayWidth(std::string_view text)
 }
 
 // A group as players know it, by its row's caption, and as the JSON names it: "杀合值 (tail)".
-std::string groupLabel(std::size_t group)
+// Made once: a report of millions of draws names a group on most of its lines.
+const std::string& groupLabel(std::size_t group)
 {
-    const ConditionEntry& entry = conditionCatalogue()[group];
-    return std::string(entry.caption) + " (" + std::string(entry.key) + ")";
+    static const auto labels = [] {
+        std::array<std::string, kConditionGroupCount> made;
+        for (const ConditionEntry& entry : conditionCatalogue()) {
+            made[entry.index()] = std::string(entry.caption) + " (" + std::string(entry.key) + ")";
+        }
+        return made;
+    }();
+    return labels[group];
 }
 
 std::string rejectedByLabel(std::size_t group) { return "rejected by " + groupLabel(group); }
@@ -130,7 +138,7 @@ void appendRejections(std::string& out, bool listed, GroupMask groups, bool json
     if (!listed) append(json ? "list" : "不在组号中");
     for (std::size_t group = 0; group < kConditionGroupCount; ++group) {
         if (!groups[group]) continue;
-        append(json ? std::string(conditionCatalogue()[group].key) : groupLabel(group));
+        append(json ? conditionCatalogue()[group].key : std::string_view(groupLabel(group)));
     }
 }
 
