@@ -1,6 +1,7 @@
 #include "window/form1.h"
 
 #include "filtering/candidate_list.h"
+#include "filtering/catalogue.h"
 #include "filtering/dingdan.h"
 #include "filtering/filter_pass.h"
 #include "filtering/filter_settings.h"
@@ -10,6 +11,7 @@
 #include "toolkit/fonts.h"
 #include "window/accessible_names.h"
 #include "window/home_page.h"
+#include "window/layout.h"
 #include "window/notice.h"
 #include "window/tab_order.h"
 
@@ -20,6 +22,7 @@
 #include <QScreen>
 #include <QStackedWidget>
 
+#include <algorithm>
 #include <array>
 #include <span>
 #include <variant>
@@ -51,136 +54,123 @@ QFont digitFont() { return captionOnly(classicFont("隶书", 12, true)); }
 QFont conditionFont() { return captionOnly(classicFont("宋体", 12, true)); }
 QFont captionFont() { return captionOnly(classicFont("MS Sans Serif", 8.25, true)); }
 
-// Positions and sizes in twips, 15 to a pixel at 96 dpi, as the layout tables give them; Qt
-// scales pixels with the screen.
-struct Box {
-    int left;
-    int top;
-    int width;
-    int height;
-};
-
-QRect twips(const Box& box)
+// Twips to pixels at 96 dpi; Qt scales pixels with the screen.
+QRect twips(const layout::Box& box)
 {
     return {qRound(box.left / 15.0), qRound(box.top / 15.0), qRound(box.width / 15.0),
             qRound(box.height / 15.0)};
 }
 
-// Where item k of an array goes: item 0's box, moved `across` for each item along a row of
-// perRow items and `down` for each row.
-struct Grid {
-    Box first;
-    int across = 0;
-    int down = 0;
-    int perRow = 1;
-
-    QRect place(int k) const
-    {
-        return twips({first.left + across * (k % perRow), first.top + down * (k / perRow),
-                      first.width, first.height});
-    }
-};
-
-// A row of boxes 360 twips apart, at that top within its frame.
-constexpr Grid boxRow(int top) { return {{240, top, 375, 375}, 360, 0, 10}; }
-// Four pattern boxes in a row (a second row 360 twips lower for items 4 to 7).
-constexpr Grid kPatternRow{{960, 360, 735, 375}, 720, 360, 4};
-// A fix/kill pair, one above the other.
-constexpr Grid modePair(int left, int top, int width) { return {{left, top, width, 255}, 0, 240}; }
-
-constexpr std::span<const std::string_view> kDigitCaptions(kNumberCaptions.data(), 10);
-
-// The rows of a layout table. A table is built on one surface, the window or a page, in the
-// order of its rows, which is the form's member order: later controls lie above earlier ones
-// where they touch. Controls inside a frame name it by its place among the table's frames.
-struct FrameRow {
-    Frame* Form1::*frame; // null: the next item of the array
+// The form's members by the names the layout tables use, with the handler of each array and
+// button. These are the window's own names; what each condition array shows comes from the
+// catalogue.
+struct FrameMember {
+    std::string_view name;
+    Frame* Form1::*frame; // null: the frame array below
     ControlArray<Frame> Form1::*array;
-    const char* caption;
-    Box box;
 };
-struct BoxesRow {
-    int frame;
+constexpr auto kFrameMembers = std::to_array<FrameMember>({
+    {"Frame5", &Form1::Frame5, nullptr},
+    {"Frame4", &Form1::Frame4, nullptr},
+    {"Frame2", &Form1::Frame2, nullptr},
+    {"Frame3", &Form1::Frame3, nullptr},
+    {"Frame6", &Form1::Frame6, nullptr},
+    {"Frame1", &Form1::Frame1, nullptr},
+    {"Frame7", &Form1::Frame7, nullptr},
+    {"Frame8", nullptr, &Form1::Frame8},
+});
+
+struct BoxesMember {
+    std::string_view name;
     CheckBoxArray Form1::*array;
-    std::span<const std::string_view> captions;
-    Grid grid;
+    void (Form1::*handler)(int);
 };
-struct PairRow {
-    int frame;
+constexpr auto kBoxesMembers = std::to_array<BoxesMember>({
+    {"chk100", &Form1::chk100, &Form1::chk100_Click},
+    {"chk10", &Form1::chk10, &Form1::chk10_Click},
+    {"Check18", &Form1::Check18, &Form1::Check18_Click},
+    {"Check19", &Form1::Check19, &Form1::Check19_Click},
+    {"Checkhe", &Form1::Checkhe, &Form1::Checkhe_Click},
+    {"Check32", &Form1::Check32, &Form1::Check32_Click},
+    {"Check26", &Form1::Check26, &Form1::Check26_Click},
+    {"Check27", &Form1::Check27, &Form1::Check27_Click},
+    {"Check28", &Form1::Check28, &Form1::Check28_Click},
+    {"Check29", &Form1::Check29, &Form1::Check29_Click},
+});
+
+struct PairMember {
+    std::string_view name;
     OptionArray Form1::*pair;
-    Grid grid;
 };
-struct LabelRow {
-    int frame;
+constexpr auto kPairMembers = std::to_array<PairMember>({
+    {"Option1", &Form1::Option1},
+    {"Option3", &Form1::Option3},
+    {"Option4", &Form1::Option4},
+});
+
+struct LabelMember {
+    std::string_view name;
     Label* Form1::*label;
-    const char* caption;
-    Box box;
 };
-struct CommandRow {
-    int frame;
+constexpr auto kLabelMembers = std::to_array<LabelMember>({
+    {"Label1", &Form1::Label1},
+    {"Label2", &Form1::Label2},
+    {"Label17", &Form1::Label17},
+    {"Label18", &Form1::Label18},
+    {"Label19", &Form1::Label19},
+    {"Label3", &Form1::Label3},
+});
+
+struct CommandMember {
+    std::string_view name;
     CommandButton* Form1::*button;
-    const char* caption;
-    Box box;
+    void (Form1::*handler)();
 };
-using LayoutRow = std::variant<FrameRow, BoxesRow, PairRow, LabelRow, CommandRow>;
-
-// The two fixed regions of the window; the text boxes of "结果" follow them.
-constexpr auto kWindowLayout = std::to_array<LayoutRow>({
-    FrameRow{&Form1::Frame5, nullptr, "组号", {120, 120, 1215, 5415}},
-    BoxesRow{0, &Form1::chk10, kDigitCaptions, {{720, 840, 300, 300}, 0, 360}},
-    BoxesRow{0, &Form1::chk100, kDigitCaptions, {{240, 840, 300, 300}, 0, 360}},
-    CommandRow{0, &Form1::Command1, "1、组号", {120, 4680, 975, 495}},
-    LabelRow{0, &Form1::Label2, "二位", {720, 360, 255, 375}},
-    LabelRow{0, &Form1::Label1, "一位", {240, 360, 255, 375}},
-    FrameRow{&Form1::Frame4, nullptr, "结果", {5640, 120, 2535, 5415}},
-    CommandRow{1, &Form1::Command3, "2、过滤", {120, 4800, 1095, 495}},
-    CommandRow{1, &Form1::Command2, "主页", {1200, 4800, 1215, 495}},
+constexpr auto kCommandMembers = std::to_array<CommandMember>({
+    {"Command1", &Form1::Command1, &Form1::Command1_Click},
+    {"Command3", &Form1::Command3, &Form1::Command3_Click},
+    {"Command2", &Form1::Command2, &Form1::Command2_Click},
 });
 
-// Page 0, "基本条件".
-constexpr auto kPage0Layout = std::to_array<LayoutRow>({
-    FrameRow{&Form1::Frame2, nullptr, "杀跨度", {120, 120, 4095, 855}},
-    BoxesRow{0, &Form1::Check19, kDigitCaptions, boxRow(360)},
-    FrameRow{&Form1::Frame3, nullptr, "杀和值", {120, 960, 4095, 1095}},
-    BoxesRow{1, &Form1::Checkhe, kNumberCaptions, {{240, 240, 375, 375}, 360, 360, 10}},
-    FrameRow{&Form1::Frame6, nullptr, "杀012路", {120, 2760, 4095, 1095}},
-    BoxesRow{2, &Form1::Check32, kRoadCaptions, boxRow(360)},
-    LabelRow{2, &Form1::Label19, "2路：258", {2640, 720, 855, 255}},
-    LabelRow{2, &Form1::Label18, "1路：147", {1560, 720, 855, 255}},
-    LabelRow{2, &Form1::Label17, "0路：0369", {360, 720, 855, 255}},
-    FrameRow{&Form1::Frame1, nullptr, "定胆", {120, 3840, 4095, 975}},
-    BoxesRow{3, &Form1::Check26, kDigitCaptions, boxRow(360)},
-    FrameRow{&Form1::Frame7, nullptr, "杀合值", {120, 2040, 4095, 735}},
-    BoxesRow{4, &Form1::Check18, kDigitCaptions, boxRow(240)},
-});
+template <typename Member, std::size_t N>
+const Member& memberNamed(const std::array<Member, N>& members, std::string_view name)
+{
+    return *std::find_if(members.begin(), members.end(),
+                         [name](const Member& member) { return member.name == name; });
+}
 
-// Page 1, "特征条件": the three items of Frame8.
-constexpr auto kPage1Layout = std::to_array<LayoutRow>({
-    FrameRow{nullptr, &Form1::Frame8, "定、杀奇偶特征", {120, 240, 4095, 975}},
-    FrameRow{nullptr, &Form1::Frame8, "定、杀奇偶大小形态", {120, 1320, 4095, 1335}},
-    FrameRow{nullptr, &Form1::Frame8, "定、杀奇偶特征", {120, 2760, 4095, 1095}},
-    BoxesRow{1, &Form1::Check28, kParitySizeCaptions, kPatternRow},
-    PairRow{1, &Form1::Option3, modePair(240, 480, 735)},
-    PairRow{0, &Form1::Option1, modePair(240, 360, 735)},
-    BoxesRow{0, &Form1::Check27, kParityCaptions, kPatternRow},
-    BoxesRow{2, &Form1::Check29, kSizeCaptions, kPatternRow},
-    PairRow{2, &Form1::Option4, modePair(360, 360, 495)},
-    LabelRow{2, &Form1::Label3, "小：0到4 大：5到9", {1320, 795, 1935, 255}},
-});
+// The captions of an array: a condition array's from the catalogue's groups that it shows, in
+// item order; a digit row's are its digits.
+std::vector<std::string_view> captionsOf(std::string_view array)
+{
+    std::vector<std::string_view> captions;
+    for (const ConditionEntry& entry : conditionCatalogue()) {
+        if (entry.control == array) {
+            captions.insert(captions.end(), entry.boxCaptions.begin(), entry.boxCaptions.end());
+        }
+    }
+    if (captions.empty()) captions.assign(kNumberCaptions.begin(), kNumberCaptions.begin() + 10);
+    return captions;
+}
 
-constexpr std::array<const char*, 4> kPageNames = {"基本条件", "特征条件", "高级条件", "其他条件"};
-constexpr Grid kPageSelectors{{1320, 240, 1095, 375}, 1080, 0, 4};
-constexpr Box kPages{1320, 600, 4335, 4935};
+// The caption of a frame on page 0: the row it holds.
+std::string_view conditionCaptionOf(std::string_view frame)
+{
+    for (const ConditionEntry& entry : conditionCatalogue()) {
+        if (entry.frame == frame) return entry.caption;
+    }
+    return {};
+}
 
 // One toggle box per caption. Digit boxes (on the window) and condition boxes (on the pages)
 // differ in face and colours only.
 CheckBoxArray makeCheckBoxes(QWidget* parent, std::span<const std::string_view> captions,
-                             const Grid& grid, const QFont& font, bool onPage)
+                             const layout::Grid& grid, const QFont& font, bool onPage)
 {
     CheckBoxArray array;
     for (int k = 0; k < static_cast<int>(captions.size()); ++k) {
         auto* box = new ToggleCheckBox(qs(captions[static_cast<std::size_t>(k)]), parent);
-        box->setGeometry(grid.place(k));
+        box->setGeometry(twips(grid.place(k)));
         box->setFont(font);
         box->SetForeColor(onPage ? kSilver : kRed);
         box->SetBackColor(onPage ? kLightGrey : kYellow);
@@ -199,13 +189,13 @@ template <typename Array> void groupButtons(const Array& array, QWidget* owner)
 }
 
 // A 定/杀 pair: "定" selected and blue, "杀" red; these colours never change.
-OptionArray makeModePair(QWidget* parent, const Grid& grid)
+OptionArray makeModePair(QWidget* parent, const layout::Grid& grid)
 {
     OptionArray pair;
     const std::array<Colour, 2> colours = {kBlue, kRed};
     for (int k = 0; k < 2; ++k) {
         auto* button = new OptionButton(qs(kModeCaptions[static_cast<std::size_t>(k)]), parent);
-        button->setGeometry(grid.place(k));
+        button->setGeometry(twips(grid.place(k)));
         button->SetForeColor(colours[static_cast<std::size_t>(k)]);
         button->SetBackColor(kLightGrey);
         pair.append(button);
@@ -215,9 +205,10 @@ OptionArray makeModePair(QWidget* parent, const Grid& grid)
     return pair;
 }
 
-Frame* makeFrame(QWidget* parent, const char* caption, const QRect& geometry, bool conditionFrame)
+Frame* makeFrame(QWidget* parent, std::string_view caption, const QRect& geometry,
+                 bool conditionFrame)
 {
-    auto* frame = new Frame(QString::fromUtf8(caption), parent);
+    auto* frame = new Frame(qs(caption), parent);
     frame->setGeometry(geometry);
     frame->SetBackColor(kLightGrey);
     if (conditionFrame) {
@@ -237,43 +228,60 @@ public:
     {
     }
 
-    void build(std::span<const LayoutRow> rows)
+    void build(std::span<const layout::Row> rows)
     {
-        for (const LayoutRow& row : rows) std::visit(*this, row);
+        for (const layout::Row& row : rows) std::visit(*this, row);
     }
 
-    void operator()(const FrameRow& row)
+    void operator()(const layout::FrameRow& row)
     {
-        Frame* const frame = makeFrame(m_surface, row.caption, twips(row.box), m_onPage);
-        if (row.frame != nullptr) {
-            m_form.*row.frame = frame;
+        const std::string_view caption =
+            row.caption.empty() ? conditionCaptionOf(row.name) : row.caption;
+        Frame* const frame = makeFrame(m_surface, caption, twips(row.box), m_onPage);
+        const FrameMember& member = memberNamed(kFrameMembers, row.name);
+        if (member.frame != nullptr) {
+            m_form.*member.frame = frame;
         } else {
-            (m_form.*row.array).append(frame);
+            (m_form.*member.array).append(frame);
         }
         m_frames.push_back(frame);
     }
-    void operator()(const BoxesRow& row)
+    void operator()(const layout::BoxesRow& row)
     {
-        m_form.*row.array =
-            makeCheckBoxes(frame(row.frame), row.captions, row.grid, m_boxFont, m_onPage);
+        m_form.*memberNamed(kBoxesMembers, row.name).array =
+            makeCheckBoxes(frame(row.frame), captionsOf(row.name), row.grid, m_boxFont, m_onPage);
     }
-    void operator()(const PairRow& row)
+    void operator()(const layout::PairRow& row)
     {
-        m_form.*row.pair = makeModePair(frame(row.frame), row.grid);
+        m_form.*memberNamed(kPairMembers, row.name).pair = makeModePair(frame(row.frame), row.grid);
     }
-    void operator()(const LabelRow& row)
+    void operator()(const layout::LabelRow& row)
     {
-        auto* label = new Label(QString::fromUtf8(row.caption), frame(row.frame));
+        auto* label = new Label(qs(row.caption), frame(row.frame));
         label->setGeometry(twips(row.box));
         label->SetForeColor(m_onPage ? kGrey : kWindowText);
         label->SetBackColor(kLightGrey);
-        m_form.*row.label = label;
+        m_form.*memberNamed(kLabelMembers, row.name).label = label;
     }
-    void operator()(const CommandRow& row)
+    void operator()(const layout::CommandRow& row)
     {
-        auto* button = new CommandButton(QString::fromUtf8(row.caption), frame(row.frame));
+        auto* button = new CommandButton(qs(row.caption), frame(row.frame));
         button->setGeometry(twips(row.box));
-        m_form.*row.button = button;
+        m_form.*memberNamed(kCommandMembers, row.name).button = button;
+    }
+    // The count line (one line, light blue) and the result box with the notice.
+    void operator()(const layout::TextRow& row)
+    {
+        if (row.multiLine) {
+            m_form.Text3 = new MultiLineTextBox(frame(row.frame));
+            m_form.Text3->setGeometry(twips(row.box));
+            m_form.Text3->setFont(classicFont("宋体", 10.5, false));
+            m_form.Text3->SetText(kNotice);
+        } else {
+            m_form.Text1 = new SingleLineTextBox(frame(row.frame));
+            m_form.Text1->setGeometry(twips(row.box));
+            m_form.Text1->SetBackColor(kLightBlue);
+        }
     }
 
 private:
@@ -285,24 +293,6 @@ private:
     QFont m_boxFont; // made once: every font costs a look-up of its face
     std::vector<Frame*> m_frames;
 };
-
-// The condition arrays as the core reads them.
-struct BoundArray {
-    ControlArray<CheckBoxControl> FormControls::*controls;
-    CheckBoxArray Form1::*array;
-};
-constexpr std::array<BoundArray, 10> kBoundArrays = {{
-    {&FormControls::chk100, &Form1::chk100},
-    {&FormControls::chk10, &Form1::chk10},
-    {&FormControls::Checkhe, &Form1::Checkhe},
-    {&FormControls::Check18, &Form1::Check18},
-    {&FormControls::Check19, &Form1::Check19},
-    {&FormControls::Check32, &Form1::Check32},
-    {&FormControls::Check26, &Form1::Check26},
-    {&FormControls::Check27, &Form1::Check27},
-    {&FormControls::Check28, &Form1::Check28},
-    {&FormControls::Check29, &Form1::Check29},
-}};
 
 struct ColourPair {
     Colour ticked;
@@ -370,9 +360,9 @@ Form1::~Form1() = default;
 void Form1::buildControls()
 {
     for (int k = 0; k < 4; ++k) {
-        auto* selector = new ToggleOptionButton(
-            QString::fromUtf8(kPageNames[static_cast<std::size_t>(k)]), this);
-        selector->setGeometry(kPageSelectors.place(k));
+        auto* selector =
+            new ToggleOptionButton(qs(layout::kPageNames[static_cast<std::size_t>(k)]), this);
+        selector->setGeometry(twips(layout::kPageSelectors.place(k)));
         selector->setFont(captionFont());
         selector->SetForeColor(k == 0 ? kRed : kWindowText);
         selector->SetBackColor(kLightGrey);
@@ -381,7 +371,7 @@ void Form1::buildControls()
     groupButtons(Option2, this);
     Option2(0).setChecked(true);
 
-    LayoutBuilder(*this, this, false).build(kWindowLayout);
+    LayoutBuilder(*this, this, false).build(layout::kWindowLayout);
     for (int k = 0; k < 10; ++k) {
         chk10(k).setChecked(true);
         chk100(k).setChecked(true);
@@ -392,18 +382,11 @@ void Form1::buildControls()
     Label1->setWordWrap(true);
     Label2->setWordWrap(true);
     Command3->SetBackColor(kGreen);
-    Text1 = new SingleLineTextBox(Frame4);
-    Text1->setGeometry(twips({120, 4440, 2295, 270}));
-    Text1->SetBackColor(kLightBlue);
-    Text3 = new MultiLineTextBox(Frame4);
-    Text3->setGeometry(twips({120, 240, 2295, 4215}));
-    Text3->setFont(classicFont("宋体", 10.5, false));
-    Text3->SetText(kNotice);
 
     // The pages share one place; the stack shows only the one in front, so nothing behind it
     // shows through.
     m_pages = new QStackedWidget(this);
-    m_pages->setGeometry(twips(kPages));
+    m_pages->setGeometry(twips(layout::kPages));
     for (int k = 0; k < 4; ++k) {
         auto* page = makeFrame(nullptr, "", QRect(), false);
         m_pages->addWidget(page);
@@ -411,34 +394,33 @@ void Form1::buildControls()
         Frame9.append(page);
     }
     m_pages->setCurrentIndex(0);
-    LayoutBuilder(*this, &Frame9(0), true).build(kPage0Layout);
-    LayoutBuilder(*this, &Frame9(1), true).build(kPage1Layout);
+    LayoutBuilder(*this, &Frame9(0), true).build(layout::kPage0Layout);
+    LayoutBuilder(*this, &Frame9(1), true).build(layout::kPage1Layout);
 
+    // What the core reads: the digit rows, and each condition group's array and pair.
     m_controls.Text3 = Text3;
-    for (const BoundArray& bound : kBoundArrays) {
-        m_controls.*bound.controls = ControlArray<CheckBoxControl>(this->*bound.array);
+    m_controls.chk100 = ControlArray<CheckBoxControl>(chk100);
+    m_controls.chk10 = ControlArray<CheckBoxControl>(chk10);
+    for (const ConditionEntry& entry : conditionCatalogue()) {
+        m_controls.*entry.boxes =
+            ControlArray<CheckBoxControl>(this->*memberNamed(kBoxesMembers, entry.control).array);
     }
-    m_controls.Option1 = ControlArray<OptionButtonControl>(Option1);
-    m_controls.Option3 = ControlArray<OptionButtonControl>(Option3);
-    m_controls.Option4 = ControlArray<OptionButtonControl>(Option4);
+    for (const ModePair& pair : modePairs()) {
+        m_controls.*pair.buttons =
+            ControlArray<OptionButtonControl>(this->*memberNamed(kPairMembers, pair.control).pair);
+    }
 }
 
 void Form1::connectHandlers()
 {
     connectArray(this, Option2, &Form1::Option2_Click);
-    connectArray(this, chk100, &Form1::chk100_Click);
-    connectArray(this, chk10, &Form1::chk10_Click);
-    connectArray(this, Check18, &Form1::Check18_Click);
-    connectArray(this, Check19, &Form1::Check19_Click);
-    connectArray(this, Checkhe, &Form1::Checkhe_Click);
-    connectArray(this, Check32, &Form1::Check32_Click);
-    connectArray(this, Check26, &Form1::Check26_Click);
-    connectArray(this, Check27, &Form1::Check27_Click);
-    connectArray(this, Check28, &Form1::Check28_Click);
-    connectArray(this, Check29, &Form1::Check29_Click);
-    connect(Command1, &QAbstractButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command2, &QAbstractButton::clicked, this, [this] { Command2_Click(); });
-    connect(Command3, &QAbstractButton::clicked, this, [this] { Command3_Click(); });
+    for (const BoxesMember& member : kBoxesMembers) {
+        connectArray(this, this->*member.array, member.handler);
+    }
+    for (const CommandMember& member : kCommandMembers) {
+        connect(this->*member.button, &QAbstractButton::clicked, this,
+                [this, handler = member.handler] { (this->*handler)(); });
+    }
 }
 
 void Form1::centreOnScreen()
