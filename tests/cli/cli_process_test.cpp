@@ -306,6 +306,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "shrink2d-cli: --list /nonexistent/numbers.txt: cannot be read: No such file",
                   false},
         UsageCase{"DirectoryAsFile", {"--list", "/"}, "--list /: cannot be read: ", false},
+        UsageCase{"EmptyFileName", {"--list", ""}, "--list \"\": cannot be read: ", false},
         UsageCase{"ListOfEndlessZeros",
                   {"--list", "/dev/zero"},
                   "shrink2d-cli: --list /dev/zero: larger than 256 MiB\n",
