@@ -2,7 +2,10 @@
 
 // Habits of CLI11 2.1.2, the version Debian 12 ships, that the command line must not show.
 // Each function guards against one input and says which, so that it can be deleted once the
-// program is built against a CLI11 without that habit.
+// program is built against a CLI11 without that habit. Values reach the program as CLI11 read
+// them, as strings, and options.cpp takes them apart itself: 2.1.2's delimiter, which drops the
+// empty item of "1,,2", and its number conversion, which reads "010" as octal and lets "+7" and
+// " 7" through, are never used.
 
 #include <CLI/CLI.hpp>
 
