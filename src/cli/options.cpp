@@ -82,7 +82,11 @@ std::size_t readNumber(const std::string& option, const std::string& number, std
 }
 
 std::string option(const ConditionEntry& entry) { return std::string(entry.option); }
-std::string example(ConditionGroup group) { return std::string(entryOf(group).example); }
+// A group's option as typed with this value, for the examples of the help.
+std::string typed(ConditionGroup group, std::string_view value)
+{
+    return std::string(entryOf(group).option) + " " + std::string(value);
+}
 
 std::string footer()
 {
@@ -90,11 +94,11 @@ std::string footer()
     return "Pattern letters: E 偶 even, O 奇 odd, B 大 big, S 小 small.\n\nExamples:\n"
            "  shrink2d-cli\n      all hundred numbers 00 to 99, nothing filtered\n"
            "  shrink2d-cli --first 0123 --second 56789 " +
-           example(Banker) + " " + example(Sum) + "\n  shrink2d-cli " + example(Parity) + " " +
-           std::string(entryOf(Parity).mode->example) + " " + example(Size) +
-           "\n  shrink2d-cli --list numbers.txt " + example(Road) +
-           " --json\n  printf '05\\n17\\n99\\n' | shrink2d-cli --list - " + example(Span) +
-           "\n  shrink2d-cli --history draws.txt --last 30 " + example(Sum) +
+           typed(Banker, "5") + " " + typed(Sum, "9,10") + "\n  shrink2d-cli " +
+           typed(Parity, "偶偶,奇奇") + " " + std::string(entryOf(Parity).mode->option) + " kill " +
+           typed(Size, "BS,SB") + "\n  shrink2d-cli --list numbers.txt " + typed(Road, "00,11,22") +
+           " --json\n  printf '05\\n17\\n99\\n' | shrink2d-cli --list - " + typed(Span, "0") +
+           "\n  shrink2d-cli --history draws.txt --last 30 " + typed(Sum, "9,10") +
            " --tolerance 1\n"
            "      how these conditions would have fared on the last 30 draws in draws.txt\n\n"
            "Output: line 1 is the resulting list, each number followed by one blank; line 2 the "
@@ -219,12 +223,12 @@ private:
 
     void beyondThePass(CLI::Option* listFile)
     {
-        const std::string sums = example(ConditionGroup::Sum);
+        const std::string sums = typed(ConditionGroup::Sum, "9,10");
         app.option_defaults()->group("容错 (tolerance)");
         value("--tolerance", "K",
               "容错: let a number through when at most K of the condition groups (the banker "
               "digits and the eight rows) reject it; 0 to 9, default 0.\nExample: --tolerance 1 " +
-                  sums,
+                  sums + " " + typed(ConditionGroup::Span, "0"),
               [this](const std::string& v) {
                   request.tolerance = readNumber("--tolerance", v, 0, 9);
               });
@@ -249,14 +253,14 @@ private:
                      "Print how many numbers each condition group in use rejects on its own, "
                      "then how many came in and how many survive, instead of the list. Not "
                      "with --history.\nExample: --stats " +
-                         sums + " " + example(ConditionGroup::Size))
+                         sums + " " + typed(ConditionGroup::Size, "BB"))
             ->excludes(pastDraws);
 
         app.option_defaults()->group("Condition files");
         app.add_option("--save-conditions", saveConditions,
                        "Write the condition options given, and the tolerance, to FILE as "
                        "JSON, then run as usual.\nExample: --save-conditions my.json " +
-                           example(ConditionGroup::Banker))
+                           typed(ConditionGroup::Banker, "5"))
             ->type_name("FILE");
         app.add_option("--conditions", conditions,
                        "Read the conditions in FILE (as --save-conditions writes them); one "
