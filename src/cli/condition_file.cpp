@@ -53,6 +53,8 @@ Json parsed(std::string_view content)
         throw Refusal{"not JSON (line " +
                       std::to_string(std::count(read.begin(), read.end(), '\n') + 1) + ", column " +
                       std::to_string(error.byte - lineStart) + ")"};
+    } catch (const Json::out_of_range&) { // a number beyond a double, such as 1e400
+        throw Refusal{"holds a number too big to read"};
     }
 }
 

@@ -109,6 +109,8 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedFile{"MalformedUtf8", "{\"version\": 1, \"size\": [\"\xFF\"]}",
                     "not JSON (line 1, column 26)"},
         RefusedFile{"CutShort", "{\"version\": 1,\n", "not JSON (line 2, column 1)"},
+        RefusedFile{"NumberBeyondADouble", R"({"version": 1, "tolerance": 1e400})",
+                    "holds a number too big to read"},
         RefusedFile{"NotAnObject", "[1]", "not a JSON object"},
         RefusedFile{"DuplicateKey", R"({"version": 1, "banker": [1], "banker": [2]})",
                     "\"banker\" is given twice"},
