@@ -4,8 +4,10 @@
 // content of a history file and of a condition file.
 
 #include "cli/condition_file.h"
+#include "cli/condition_items.h"
 #include "cli/history.h"
 #include "cli/options.h"
+#include "filtering/catalogue.h"
 #include "filtering/filter_pass.h"
 #include "filtering/filter_settings.h"
 #include "filtering/generation.h"
@@ -80,62 +82,26 @@ void checkSettings(const FilterSettings& settings)
             "one fix/kill pair governs both mixed-pattern groups");
 }
 
-std::string digitsOf(DigitSet digits)
-{
-    std::string text;
-    for (std::size_t k = 0; k < digits.size(); ++k) {
-        if (digits.test(k)) text += static_cast<char>('0' + k);
-    }
-    return text;
-}
-
-std::string joined(const std::vector<std::string>& items)
-{
-    std::string text;
-    for (const std::string& item : items) text += (text.empty() ? "" : ",") + item;
-    return text;
-}
-
-std::string tickedCaptions(const PatternGroup& group)
-{
-    std::vector<std::string> items;
-    for (std::size_t k = 0; k < group.captions.size(); ++k) {
-        if (group.ticked[k]) items.push_back(group.captions[k]);
-    }
-    return joined(items);
-}
-
-std::string numbers(const NumericKill& kill, bool asRoads)
-{
-    std::vector<std::string> items;
-    for (const long value : kill.values) {
-        std::string item = std::to_string(value);
-        if (asRoads && item.size() == 1) item.insert(0, "0"); // roads 0, 1, 2 are "00", "01", "02"
-        items.push_back(item);
-    }
-    return joined(items);
-}
-
-// The options that describe these settings, each written in its canonical form.
+// The options that describe these settings, each written in its canonical form: a digit row
+// as its digits, other groups as their ticked captions between commas, modes as fix or kill.
 std::vector<std::string> settingsAsOptions(const FilterSettings& settings)
 {
-    const auto mode = [](bool kill) { return std::string(kill ? "kill" : "fix"); };
-    std::string tails;
-    for (const long value : settings.sumTails.values) tails += std::to_string(value);
-    std::string spans;
-    for (const long value : settings.spans.values) spans += std::to_string(value);
-    return {"--banker=" + digitsOf(settings.banker),
-            "--kill-sum=" + numbers(settings.sums, false),
-            "--kill-tail=" + tails,
-            "--kill-span=" + spans,
-            "--kill-road=" + numbers(settings.roads, true),
-            "--parity=" + tickedCaptions(settings.parity),
-            "--parity-mode=" + mode(settings.parity.kill),
-            "--parity-size=" + tickedCaptions(settings.paritySize),
-            "--size-parity=" + tickedCaptions(settings.sizeParity),
-            "--parity-size-mode=" + mode(settings.paritySize.kill),
-            "--size=" + tickedCaptions(settings.size),
-            "--size-mode=" + mode(settings.size.kill)};
+    std::vector<std::string> options;
+    for (const ConditionEntry& entry : conditionCatalogue()) {
+        const Boxes ticked = tickedBoxes(entry, settings);
+        std::string value;
+        for (std::size_t box = 0; box < entry.boxCount(); ++box) {
+            if (!ticked.test(box)) continue;
+            if (!entry.isDigitRow() && !value.empty()) value += ',';
+            value += entry.boxCaptions[box];
+        }
+        options.push_back(std::string(entry.option) + "=" + value);
+        if (const ModePair* pair = pairAfter(entry)) {
+            options.push_back(std::string(pair->option) + "=" +
+                              (isKill(*pair, settings) ? "kill" : "fix"));
+        }
+    }
+    return options;
 }
 
 bool isOneLine(const std::string& message)
@@ -158,9 +124,11 @@ void checkFileReaders(std::string_view content)
             line = draw.line;
         }
     }
-    const auto conditions = conditionArguments(content);
-    if (const auto* error = std::get_if<ConditionFileError>(&conditions)) {
-        require(isOneLine(error->message), "a refused condition file is named on one line");
+    RunRequest request;
+    if (const auto problem = readConditionFile(content, request)) {
+        require(isOneLine(*problem), "a refused condition file is named on one line");
+    } else {
+        checkSettings(request.settings);
     }
 }
 
@@ -185,14 +153,12 @@ void checkRequest(const RunRequest& request, const std::vector<std::string>& arg
             "the settings written as options read back unchanged");
 
     // A saved condition file reads back as the same conditions.
-    const auto saved = conditionArguments(
-        conditionFileText(request.settings, request.tolerance, request.givenConditions));
-    const auto* savedOptions = std::get_if<std::vector<std::string>>(&saved);
-    require(savedOptions != nullptr, "a saved condition file can be read");
-    const ParseResult fromFile = parseCommandLine(*savedOptions);
-    const auto* loaded = std::get_if<RunRequest>(&fromFile);
-    require(loaded != nullptr && loaded->settings == request.settings &&
-                loaded->tolerance == request.tolerance,
+    RunRequest loaded;
+    require(!readConditionFile(
+                conditionFileText(request.settings, request.tolerance, request.givenConditions),
+                loaded),
+            "a saved condition file can be read");
+    require(loaded.settings == request.settings && loaded.tolerance == request.tolerance,
             "a saved condition file reads back as the settings it came from");
 
     // A generated list only ever holds two-digit numbers, whatever the settings.
@@ -214,8 +180,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const ParseResult result = parseCommandLine(args);
 
     if (const auto* error = std::get_if<UsageError>(&result)) {
-        require(!error->message.empty(), "a usage error says what is wrong");
-        require(error->message.back() != '\n', "a usage error has no trailing line break");
+        require(isOneLine(error->message), "a usage error says what is wrong on one line");
     } else if (const auto* info = std::get_if<InfoText>(&result)) {
         require(!info->text.empty(), "help and version have text");
     } else {

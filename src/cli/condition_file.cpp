@@ -1,15 +1,16 @@
 #include "cli/condition_file.h"
 
+#include "cli/condition_items.h"
 #include "cli/list_input.h"
 #include "cli/output.h"
 #include "cli/platform.h"
-#include "filtering/attributes.h"
 #include "filtering/utf8.h"
 
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
 #include <limits>
+#include <set>
 
 namespace shrink2d::cli {
 namespace {
@@ -18,186 +19,166 @@ using Json = nlohmann::ordered_json;
 
 // File names are shown whole, control characters as text.
 constexpr std::size_t kWholeName = std::numeric_limits<std::size_t>::max();
-constexpr std::size_t kShownCharacters = 40;
 // Far above any real condition file; a bigger one is not one.
 constexpr std::size_t kMaxConditionFileBytes = 1 << 20;
+constexpr std::string_view kVersionKey = "version";
+
+struct Refusal {
+    std::string message;
+};
 
 [[noreturn]] void refuse(std::string_view key, const std::string& problem)
 {
-    throw ConditionFileError{"key \"" + visibleText(key, kShownCharacters) + "\": " + problem};
+    throw Refusal{"\"" + visibleText(key, 40) + "\" " + problem};
 }
 
-bool isDigitListOption(std::string_view name)
+// The file as JSON. The library keeps the last of two equal keys without a word, and its
+// messages carry its own prefix: both are refused here in the file's words.
+Json parsed(std::string_view content)
 {
-    return name == "banker" || name == "kill-tail" || name == "kill-span";
+    std::set<std::string> keys;
+    const auto noteKey = [&keys](int depth, Json::parse_event_t event, Json& key) {
+        if (depth == 1 && event == Json::parse_event_t::key &&
+            !keys.insert(key.get<std::string>()).second) {
+            refuse(key.get<std::string>(), "is given twice");
+        }
+        return true;
+    };
+    try {
+        return Json::parse(content, noteKey);
+    } catch (const Json::parse_error& error) {
+        // Counted as the library counts: the byte it stopped at, its line and its column.
+        const std::string_view read = content.substr(0, std::min(error.byte, content.size()));
+        const std::size_t lineStart = read.rfind('\n') == read.npos ? 0 : read.rfind('\n') + 1;
+        throw Refusal{"not JSON (line " +
+                      std::to_string(std::count(read.begin(), read.end(), '\n') + 1) + ", column " +
+                      std::to_string(error.byte - lineStart) + ")"};
+    } catch (const Json::out_of_range&) { // a number beyond a double, such as 1e400
+        throw Refusal{"holds a number too big to read"};
+    }
 }
 
-// The option's value as typed: digit lists run together ("38"), other lists joined by commas.
-std::string optionValue(std::string_view name, const Json& value)
+// One key other than the version, into the request.
+void readKey(const std::string& key, const Json& value, RunRequest& request)
 {
-    if (name == "tolerance") {
-        if (!value.is_number_integer()) refuse(name, "expected a whole number");
-        return value.dump();
-    }
-    if (name.ends_with("-mode")) {
-        if (!value.is_string()) refuse(name, "expected \"fix\" or \"kill\"");
-        return value.get<std::string>();
-    }
-    if (!value.is_array()) refuse(name, "expected an array");
-    const bool numbers = isDigitListOption(name) || name == "kill-sum";
-    std::string joined;
-    bool first = true;
-    for (const Json& item : value) {
-        if (numbers && !item.is_number_integer()) refuse(name, "expected whole numbers");
-        if (!numbers && !item.is_string()) refuse(name, "expected strings");
-        if (isDigitListOption(name)) {
-            if (!item.is_number_unsigned() || item.get<std::uint64_t>() > 9) {
-                refuse(name, item.dump() + " is not a digit from 0 to 9");
+    std::vector<std::string_view>& given = request.givenConditions;
+    const auto taken = [&](std::string_view known, std::string_view option) {
+        if (key != known) return false;
+        if (std::find(given.begin(), given.end(), known) != given.end()) {
+            refuse(key, "is given on the command line as well, as " + std::string(option));
+        }
+        given.push_back(known);
+        return true;
+    };
+    for (const ConditionEntry& entry : conditionCatalogue()) {
+        if (const ModePair* pair = pairAfter(entry); pair && taken(pair->fileKey, pair->option)) {
+            const std::optional<bool> kill =
+                value.is_string() ? killNamed(value.get<std::string>()) : std::nullopt;
+            if (!kill) refuse(key, "must be \"fix\" or \"kill\"");
+            setKill(*pair, request.settings, *kill);
+            return;
+        }
+        if (!taken(entry.fileKey, entry.option)) continue;
+        const std::string expected = entry.holdsNumbers()
+                                         ? "whole numbers from " + spellingsOf(entry)
+                                         : "strings, each one of " + spellingsOf(entry);
+        if (!value.is_array()) refuse(key, "must be an array of " + expected);
+        Boxes boxes;
+        for (const Json& item : value) {
+            std::optional<std::size_t> box;
+            if (entry.holdsNumbers() && item.is_number_unsigned())
+                box = boxNamed(entry, item.dump());
+            if (!entry.holdsNumbers() && item.is_string()) {
+                box = boxNamed(entry, item.get<std::string>());
             }
-            joined += item.dump();
-            continue;
+            if (!box) refuse(key, "must be an array of " + expected);
+            if (boxes.test(*box)) {
+                refuse(key, "holds " + std::string(entry.boxCaptions[*box]) + " twice");
+            }
+            boxes.set(*box);
         }
-        const std::string text = numbers ? item.dump() : item.get<std::string>();
-        if (text.find(',') != std::string::npos) {
-            refuse(name, "\"" + visibleText(text, kShownCharacters) + "\" holds a comma");
-        }
-        if (!first) joined += ',';
-        joined += text;
-        first = false;
+        setTickedBoxes(entry, request.settings, boxes);
+        return;
     }
-    return joined;
-}
-
-Json digitArray(const std::vector<long>& values)
-{
-    Json array = Json::array();
-    for (const long value : values) array.push_back(value);
-    return array;
-}
-
-Json tickedCaptions(const PatternGroup& group)
-{
-    Json array = Json::array();
-    for (std::size_t k = 0; k < group.captions.size(); ++k) {
-        if (group.ticked[k]) array.push_back(group.captions[k]);
+    if (!taken(kToleranceKey, "--tolerance")) refuse(key, "is not a key of a condition file");
+    if (!value.is_number_unsigned() || value.get<std::uint64_t>() > 9) {
+        refuse(key, "must be a whole number from 0 to 9");
     }
-    return array;
+    request.tolerance = value.get<std::size_t>();
 }
 
-Json roadCaptions(const NumericKill& roads)
+// A group's value as the settings hold it: box numbers, or captions.
+Json savedBoxes(const ConditionEntry& entry, const FilterSettings& settings)
 {
+    const Boxes ticked = tickedBoxes(entry, settings);
     Json array = Json::array();
-    for (const std::string_view caption : kRoadCaptions) {
-        if (roads.rejects(lenientValue(caption))) array.push_back(caption);
+    for (std::size_t box = 0; box < entry.boxCount(); ++box) {
+        if (!ticked.test(box)) continue;
+        if (entry.holdsNumbers())
+            array.push_back(box);
+        else
+            array.push_back(entry.boxCaptions[box]);
     }
     return array;
-}
-
-Json savedValue(std::string_view name, const FilterSettings& settings)
-{
-    const auto mode = [](bool kill) { return Json(kill ? "kill" : "fix"); };
-    if (name == "banker") {
-        std::vector<long> digits;
-        for (std::size_t d = 0; d < settings.banker.size(); ++d) {
-            if (settings.banker.test(d)) digits.push_back(static_cast<long>(d));
-        }
-        return digitArray(digits);
-    }
-    if (name == "kill-sum") return digitArray(settings.sums.values);
-    if (name == "kill-tail") return digitArray(settings.sumTails.values);
-    if (name == "kill-span") return digitArray(settings.spans.values);
-    if (name == "kill-road") return roadCaptions(settings.roads);
-    if (name == "parity") return tickedCaptions(settings.parity);
-    if (name == "parity-mode") return mode(settings.parity.kill);
-    if (name == "parity-size") return tickedCaptions(settings.paritySize);
-    if (name == "size-parity") return tickedCaptions(settings.sizeParity);
-    if (name == "parity-size-mode") return mode(settings.paritySize.kill);
-    if (name == "size") return tickedCaptions(settings.size);
-    return mode(settings.size.kill);
 }
 
 } // namespace
 
-std::variant<std::vector<std::string>, ConditionFileError>
-conditionArguments(std::string_view content)
+std::optional<std::string> readConditionFile(std::string_view content, RunRequest& request)
 {
-    Json file;
     try {
-        file = Json::parse(content);
-    } catch (const Json::exception& error) {
-        // The library's message quotes what it read last: shown as text, on one line.
-        return ConditionFileError{"not a JSON file: " + visibleText(error.what(), 200)};
-    }
-    if (!file.is_object()) return ConditionFileError{"not a JSON object"};
-    try {
-        const auto version = file.find("version");
-        if (version == file.end()) refuse("version", "missing; a condition file has version 1");
-        if (*version != Json(1)) refuse("version", version->dump() + " is not supported (only 1)");
-        std::vector<std::string> arguments;
+        const Json file = parsed(content);
+        if (!file.is_object()) return "not a JSON object";
+        const auto version = file.find(kVersionKey);
+        if (version == file.end())
+            refuse(kVersionKey, "is missing; a condition file has version 1");
+        if (!version->is_number_unsigned() || *version != 1) refuse(kVersionKey, "must be 1");
         for (const auto& [key, value] : file.items()) {
-            if (key == "version") continue;
-            if (std::find(kConditionOptions.begin(), kConditionOptions.end(), key) ==
-                kConditionOptions.end()) {
-                refuse(key, "not a condition option");
-            }
-            arguments.push_back("--" + key + "=" + optionValue(key, value));
+            if (key != kVersionKey) readKey(key, value, request);
         }
-        return arguments;
-    } catch (const ConditionFileError& error) {
-        return error;
+        return std::nullopt;
+    } catch (const Refusal& refusal) {
+        return refusal.message;
     }
 }
 
 std::string conditionFileText(const FilterSettings& settings, std::size_t tolerance,
                               const std::vector<std::string_view>& given)
 {
-    Json file;
-    file["version"] = 1;
-    for (const std::string_view name : kConditionOptions) {
-        if (name == "tolerance") continue;
-        if (std::find(given.begin(), given.end(), name) == given.end()) continue;
-        file[std::string(name)] = savedValue(name, settings);
-    }
-    file["tolerance"] = tolerance;
     // One key a line, each value on it: easier to read and to edit than the library's layout,
     // which puts every item of a list on a line of its own.
-    std::string text = "{";
-    for (const auto& [key, value] : file.items()) {
-        text += (text.size() > 1 ? ",\n  " : "\n  ") + Json(key).dump() + ": " + value.dump();
+    std::string text = "{\n  \"version\": 1";
+    const auto write = [&](std::string_view key, const Json& value) {
+        text += ",\n  " + Json(key).dump() + ": " + value.dump();
+    };
+    const auto isGiven = [&given](std::string_view key) {
+        return std::find(given.begin(), given.end(), key) != given.end();
+    };
+    for (const ConditionEntry& entry : conditionCatalogue()) {
+        if (isGiven(entry.fileKey)) write(entry.fileKey, savedBoxes(entry, settings));
+        const ModePair* pair = pairAfter(entry);
+        if (pair && isGiven(pair->fileKey))
+            write(pair->fileKey, isKill(*pair, settings) ? "kill" : "fix");
     }
+    write(kToleranceKey, tolerance);
     return text + "\n}\n";
 }
 
 ParseResult parseWithConditionFile(const std::vector<std::string>& args)
 {
-    ParseResult typed = parseCommandLine(args);
-    const auto* request = std::get_if<RunRequest>(&typed);
-    if (request == nullptr || !request->conditions) return typed;
+    ParseResult parsed = parseCommandLine(args);
+    auto* request = std::get_if<RunRequest>(&parsed);
+    if (request == nullptr || !request->conditions) return parsed;
 
     const std::string& path = *request->conditions;
-    const std::string file = "--conditions \"" + visibleText(path, kWholeName) + "\": ";
     ReadResult content = readWholeFile(path, "--conditions", kMaxConditionFileBytes);
     if (const auto* failure = std::get_if<ReadFailure>(&content)) {
         return UsageError{failure->message};
     }
-    auto read = conditionArguments(std::get<std::string>(content));
-    if (const auto* error = std::get_if<ConditionFileError>(&read)) {
-        return UsageError{file + error->message};
+    if (const auto problem = readConditionFile(std::get<std::string>(content), *request)) {
+        return UsageError{"--conditions " + shownFileName(path) + ": " + *problem, false};
     }
-    std::vector<std::string> all = args;
-    for (const std::string& argument : std::get<std::vector<std::string>>(read)) {
-        const std::string_view name = std::string_view(argument).substr(2, argument.find('=') - 2);
-        const auto& given = request->givenConditions;
-        if (std::find(given.begin(), given.end(), name) != given.end()) {
-            return UsageError{file + "--" + std::string(name) +
-                              " is given on the command line as well"};
-        }
-        all.push_back(argument);
-    }
-    // What the typed options passed, only the file's can fail.
-    ParseResult combined = parseCommandLine(all);
-    if (auto* error = std::get_if<UsageError>(&combined)) error->message.insert(0, file);
-    return combined;
+    return parsed;
 }
 
 std::optional<std::string> replaceFile(const std::string& path, std::string_view text)

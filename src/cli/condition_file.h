@@ -7,32 +7,27 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
 
 namespace shrink2d::cli {
 
-// A condition file that cannot be used; the message names the key at fault.
-struct ConditionFileError {
-    std::string message;
-};
+// Sets the conditions that a condition file's content holds on the request, and adds their keys
+// to its givenConditions. The content is a JSON object with "version": 1 and any of the keys
+// of the groups, the fix/kill pairs and kToleranceKey, each once: digit and number groups as
+// arrays of whole numbers, roads and patterns as arrays of strings, modes as strings, the
+// tolerance as a whole number. A key already in givenConditions is refused. Returns the problem,
+// naming the key, on one line; the request may be partly set then.
+std::optional<std::string> readConditionFile(std::string_view content, RunRequest& request);
 
-// The arguments a condition file's content stands for, one "--name=value" for each key, in the
-// file's order, for the option parser to read as if they had been typed. The file is a JSON
-// object with "version": 1; digit and number lists are arrays of whole numbers, roads and
-// patterns arrays of strings, modes strings, the tolerance a whole number. Ranges and repeats
-// are left to the option parser, which names the option.
-std::variant<std::vector<std::string>, ConditionFileError>
-conditionArguments(std::string_view content);
-
-// The JSON of a condition file: the version, the named options with the values the settings
-// hold, and the tolerance; one key a line.
+// The JSON of a condition file: the version, the given conditions (keys as in
+// RunRequest::givenConditions) with the values the settings hold, and the tolerance; one key a
+// line, in the order --help lists the options.
 std::string conditionFileText(const FilterSettings& settings, std::size_t tolerance,
                               const std::vector<std::string_view>& given);
 
-// parseCommandLine, then, with --conditions, the file's options read as if typed after the
-// others. A file that cannot be read or used, and an option both typed and in the file, are
-// usage errors that name the file.
+// parseCommandLine, then, with --conditions, the file's conditions added to the typed ones. A
+// file that cannot be read or used, and a condition both typed and in the file, are usage errors
+// that name the file; a problem in its content comes without the --help hint.
 ParseResult parseWithConditionFile(const std::vector<std::string>& args);
 
 // Writes text to path through a temporary file beside it, renamed over path once complete, so a

@@ -1,179 +1,118 @@
 #include "cli/options.h"
 
-#include "filtering/attributes.h"
+#include "cli/condition_items.h"
+#include "cli11_quirks.h"
+#include "filtering/catalogue.h"
 #include "filtering/utf8.h"
 #include "filtering/version.h"
+#include "help_format.h"
 
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
-#include <array>
-#include <bitset>
-#include <cctype>
 #include <limits>
+#include <memory>
 
 namespace shrink2d::cli {
 namespace {
 
-using Boxes = std::bitset<19>; // the ticked boxes of a row; the longest row, the sums, has 19
-using Captions = std::vector<std::string>;
-
 std::string inQuotes(std::string_view text) { return "\"" + visibleText(text, 40) + "\""; }
 
-template <typename Texts> std::string joined(const Texts& texts)
+[[noreturn]] void refuse(const std::string& option, std::string_view value,
+                         const std::string& problem)
 {
-    std::string list;
-    for (const auto& text : texts) list += (list.empty() ? "" : " ") + std::string(text);
-    return list;
+    throw CLI::ValidationError(option + " " + inQuotes(value) + ": " + problem);
 }
 
-Captions numbersUpTo(int last)
+// The digits of a run such as "38", each at most once; "" is none.
+DigitSet readDigits(const std::string& option, const std::string& digits)
 {
-    Captions numbers;
-    for (int n = 0; n <= last; ++n) numbers.push_back(std::to_string(n));
-    return numbers;
-}
-
-// The ticked boxes of a row as each kind of setting holds them. A kill row holds the values of
-// the ticked boxes' captions in box order, as the window reads a row.
-void store(DigitSet& digits, Boxes boxes, const Captions&) { digits = boxes.to_ulong(); }
-void store(PatternGroup& group, Boxes boxes, const Captions&)
-{
-    for (std::size_t box = 0; box < group.ticked.size(); ++box) group.ticked[box] = boxes[box];
-}
-void store(NumericKill& kill, Boxes boxes, const Captions& captions)
-{
-    for (std::size_t box = 0; box < captions.size(); ++box) {
-        if (boxes[box]) kill.values.push_back(lenientValue(captions[box]));
-    }
-}
-
-// The ASCII letters a pattern may be typed with, in either case.
-constexpr std::array<std::pair<char, std::string_view>, 4> kLetters = {
-    {{'E', "偶"}, {'O', "奇"}, {'B', "大"}, {'S', "小"}}};
-
-std::string spelledOut(const std::string& item)
-{
-    std::string out;
-    for (const char c : item) {
-        const auto* letter = std::find_if(kLetters.begin(), kLetters.end(), [c](const auto& l) {
-            return l.first == std::toupper(static_cast<unsigned char>(c));
-        });
-        out += letter == kLetters.end() ? std::string(1, c) : std::string(letter->second);
-    }
-    return out;
-}
-
-// The group's captions and their letter spellings, for the help: "偶偶 奇奇, or EE OO".
-std::string spellings(const PatternGroup& group)
-{
-    Captions letters;
-    for (const std::string& caption : group.captions) {
-        for (const auto& [a, first] : kLetters) {
-            for (const auto& [b, second] : kLetters) {
-                if (spelledOut({a, b}) == caption) letters.push_back({a, b});
-            }
+    DigitSet set;
+    for (const char c : digits) {
+        if (!isAsciiDigit(c)) refuse(option, digits, "expected digits 0 to 9, each at most once");
+        if (set.test(static_cast<std::size_t>(c - '0'))) {
+            refuse(option, digits, std::string(1, c) + " is given twice");
         }
+        set.set(static_cast<std::size_t>(c - '0'));
     }
-    return joined(group.captions) + ", or " + joined(letters);
+    return set;
 }
 
-// A row typed as its digits, each at most once; "" ticks none.
-const CLI::Validator kDigitString(
-    [](std::string& digits) {
-        for (std::size_t k = 0; k < digits.size(); ++k) {
-            if (!isAsciiDigit(digits[k])) {
-                return inQuotes(digits) + " may hold only the digits 0 to 9, each at most once";
-            }
-            if (digits.find(digits[k]) < k)
-                return "the digit " + digits.substr(k, 1) + " is given twice";
+// A comma list of boxes: "" is none, and an empty item between commas is taken for a typo.
+Boxes readList(const ConditionEntry& entry, const std::string& option, const std::string& list)
+{
+    Boxes boxes;
+    for (std::size_t start = 0; !list.empty() && start <= list.size();) {
+        const std::size_t end = std::min(list.find(',', start), list.size());
+        const std::string item = list.substr(start, end - start);
+        const std::optional<std::size_t> box = boxNamed(entry, item);
+        if (item.empty()) refuse(option, list, "an empty item between commas");
+        if (!box && entry.holdsNumbers() && item.find_first_not_of("0123456789") == item.npos) {
+            refuse(option, item, "too big (" + spellingsOf(entry) + ")");
         }
-        return std::string();
-    },
-    "");
-
-// A number from 0 to last. CLI::Range alone reads through strtoll, which takes "010" for octal
-// and lets "+7" and " 7" pass.
-CLI::Validator decimalUpTo(int last)
-{
-    return {[range = CLI::Range(0, last), last](std::string& number) {
-                if (number.find_first_not_of("0123456789") != std::string::npos) {
-                    return "Value " + number + " not in range 0 to " + std::to_string(last);
-                }
-                number.erase(0, std::min(number.find_first_not_of('0'), number.size() - 1));
-                return range(number);
-            },
-            ""};
+        if (!box && entry.holdsNumbers()) {
+            refuse(option, item, "expected a whole number from " + spellingsOf(entry));
+        }
+        if (!box) refuse(option, item, "expected one of " + spellingsOf(entry));
+        if (boxes.test(*box)) {
+            refuse(option, list, std::string(entry.boxCaptions[*box]) + " is given twice");
+        }
+        boxes.set(*box);
+        start = end + 1;
+    }
+    return boxes;
 }
 
-// fix or kill, or the window's captions 定 and 杀; CLI11's own message would list its table.
-const CLI::Validator kMode(
-    [modes = CLI::CheckedTransformer(CLI::TransformPairs<std::string>{
-         {std::string(kModeCaptions[0]), "fix"},
-         {std::string(kModeCaptions[1]), "kill"}})](std::string& mode) {
-        return modes(mode).empty() ? std::string()
-                                   : inQuotes(mode) + " is not a mode; use fix or kill";
-    },
-    "");
-
-// The pattern options in the window's order, each group's text around its spellings, and the
-// fix/kill option that follows it. One pair governs both halves of the mixed patterns.
-struct PatternOption {
-    const char* name;
-    PatternGroup FilterSettings::*group;
-    const char* before;
-    const char* after;
-    const char* mode = nullptr;
-    PatternGroup FilterSettings::*modeOf = nullptr;
-    const char* modeHelp = nullptr;
-};
-
-const std::array<PatternOption, 4> kPatternOptions = {{
-    {"--parity", &FilterSettings::parity, "Odd/even patterns ", ".\nExample: --parity 偶奇,OE",
-     "--parity-mode", &FilterSettings::parity,
-     "fix keeps only the --parity patterns, kill drops them;\n"
-     "default fix. Example: --parity-mode kill"},
-    {"--parity-size", &FilterSettings::paritySize, "First digit's parity, second digit's size:\n",
-     ". Example: --parity-size EB"},
-    {"--size-parity", &FilterSettings::sizeParity, "First digit's size, second digit's parity:\n",
-     ". Example: --size-parity 大偶,SO", "--parity-size-mode", &FilterSettings::paritySize,
-     "Mode of both --parity-size and --size-parity; default fix.\n"
-     "Example: --parity-size-mode kill"},
-    {"--size", &FilterSettings::size, "Big/small patterns ",
-     "\n(大 is 5 to 9, 小 0 to 4). Example: --size BS,SB", "--size-mode", &FilterSettings::size,
-     "fix keeps only the --size patterns, kill drops them;\n"
-     "default fix. Example: --size-mode kill"},
-}};
-
-std::size_t timesGiven(const CLI::App& app, const CLI::Option* option)
+// A whole number from low to high, without sign or blanks.
+std::size_t readNumber(const std::string& option, const std::string& number, std::size_t low,
+                       std::size_t high)
 {
-    const std::vector<CLI::Option*>& order = app.parse_order(); // an entry for each time given
-    return static_cast<std::size_t>(std::count(order.begin(), order.end(), option));
+    const std::string range = std::to_string(low) + " to " + std::to_string(high);
+    if (number.empty() || number.find_first_not_of("0123456789") != number.npos) {
+        refuse(option, number, "expected a whole number from " + range);
+    }
+    const std::string digits =
+        number.substr(std::min(number.find_first_not_of('0'), number.size()));
+    if (digits.size() > 18 || std::stoull("0" + digits) > high) {
+        refuse(option, number, "too big (" + range + ")");
+    }
+    const auto value = static_cast<std::size_t>(std::stoull("0" + digits));
+    if (value < low) refuse(option, number, "expected a whole number from " + range);
+    return value;
 }
 
-constexpr const char* kFooter = R"(Pattern letters: E 偶 even, O 奇 odd, B 大 big, S 小 small.
+std::string option(const ConditionEntry& entry) { return std::string(entry.option); }
+// A group's option as typed with this value, for the examples of the help.
+std::string typed(ConditionGroup group, std::string_view value)
+{
+    return std::string(entryOf(group).option) + " " + std::string(value);
+}
 
-Examples:
-  shrink2d-cli
-      all hundred numbers 00 to 99, nothing filtered
-  shrink2d-cli --first 0123 --second 56789 --banker 5 --kill-sum 9,10
-  shrink2d-cli --parity 偶偶,奇奇 --parity-mode kill --size BS,SB
-  shrink2d-cli --list numbers.txt --kill-road 00,11,22 --json
-  printf '05\n17\n99\n' | shrink2d-cli --list - --kill-span 0
-  shrink2d-cli --history draws.txt --last 30 --kill-sum 9,10 --tolerance 1
-      how these conditions would have fared on the last 30 draws in draws.txt
-
-Output: line 1 is the resulting list, each number followed by one blank; line 2 the count
-line (--history and --stats print their report instead). Exit status: 0 done, 2 bad option
-or unreadable file, 3 an element of the list is not a two-digit number (the pass stops, as
-the window's does).)";
+std::string footer()
+{
+    using enum ConditionGroup;
+    return "Pattern letters: E 偶 even, O 奇 odd, B 大 big, S 小 small.\n\nExamples:\n"
+           "  shrink2d-cli\n      all hundred numbers 00 to 99, nothing filtered\n"
+           "  shrink2d-cli --first 0123 --second 56789 " +
+           typed(Banker, "5") + " " + typed(Sum, "9,10") + "\n  shrink2d-cli " +
+           typed(Parity, "偶偶,奇奇") + " " + std::string(entryOf(Parity).mode->option) + " kill " +
+           typed(Size, "BS,SB") + "\n  shrink2d-cli --list numbers.txt " + typed(Road, "00,11,22") +
+           " --json\n  printf '05\\n17\\n99\\n' | shrink2d-cli --list - " + typed(Span, "0") +
+           "\n  shrink2d-cli --history draws.txt --last 30 " + typed(Sum, "9,10") +
+           " --tolerance 1\n"
+           "      how these conditions would have fared on the last 30 draws in draws.txt\n\n"
+           "Output: line 1 is the resulting list, each number followed by one blank; line 2 the "
+           "count line (--history and --stats print their report instead).\nExit status: 0 done, "
+           "2 bad option or unreadable file, 3 an element of the list is not a two-digit number "
+           "(the pass stops, as the window's does).";
+}
 
 // The options, each storing its part of the request as CLI11 reads it.
 class CommandLine {
 public:
-    CLI::App app{"Shrinks a list of two-digit numbers: one press of “1、组号” (or a list of\n"
-                 "your own) followed by one press of “2、过滤”, with the ticks and modes\n"
-                 "given as options.",
+    CLI::App app{"Shrinks a list of two-digit numbers: one press of “1、组号” (or a list of your "
+                 "own) followed by one press of “2、过滤”, with the ticks and modes given as "
+                 "options.",
                  "shrink2d-cli"};
     GeneratedList generated{DigitSet().set(), DigitSet().set()};
     ListFile file;
@@ -184,28 +123,32 @@ public:
         app.set_help_flag("-h,--help", "Print this help and exit");
         app.set_version_flag("--version", "shrink2d-cli " SHRINK2D_VERSION,
                              "Print the version and exit");
-        app.footer(kFooter);
-        // Wide enough that the longest option that shares its line with its description
-        // (--parity-size-mode fix|kill) stands two blanks clear of it, as help2man reads it.
-        app.get_formatter()->column_width(32);
-        app.allow_extras(); // reported in the order given; CLI11 would list them backwards
+        app.footer(footer());
+        // The longest name with its value, the mixed patterns' fix|kill, stands two blanks clear of
+        // its description, as help2man reads it.
+        app.formatter(std::make_shared<HelpFormatter>(32));
+        app.allow_extras(); // reported after parsing, in the order given
 
         app.option_defaults()->group("Numbers");
-        auto* first = digits("--first", generated.first,
-                             "Digits ticked for the first position (一位); default all ten,\n"
-                             "\"\" ticks none. Example: --first 0123");
-        auto* second = digits("--second", generated.second,
-                              "Digits ticked for the second position (二位), as --first.\n"
-                              "Example: --second 91");
-        auto* listFile =
-            app.add_option("--list", file.path,
-                           "Filter the numbers in FILE (UTF-8; - is standard input) instead\n"
-                           "of generating them; runs of blanks, tabs, line breaks and U+3000\n"
-                           "separate them. Example: --list numbers.txt");
+        auto* first =
+            value("--first", "DIGITS",
+                  "Digits ticked for the first position (一位); default all ten, \"\" "
+                  "ticks none.\nExample: --first 0123",
+                  [this](const std::string& v) { generated.first = readDigits("--first", v); });
+        auto* second =
+            value("--second", "DIGITS",
+                  "Digits ticked for the second position (二位), as --first.\n"
+                  "Example: --second 91",
+                  [this](const std::string& v) { generated.second = readDigits("--second", v); });
+        auto* listFile = app.add_option("--list", file.path,
+                                        "Filter the numbers in FILE (UTF-8; - is standard "
+                                        "input) instead of generating them; runs of blanks, "
+                                        "tabs, line breaks and U+3000 separate them. Not with "
+                                        "--first or --second.\nExample: --list numbers.txt");
         listFile->type_name("FILE")->excludes(first)->excludes(second);
         app.add_flag("--raw", file.raw,
-                     "With --list: take the text exactly as the result box holds it,\n"
-                     "split at single blanks only. Example: --list box.txt --raw")
+                     "With --list: take the text exactly as the result box holds it, split "
+                     "at single blanks only.\nExample: --list box.txt --raw")
             ->needs(listFile);
 
         app.option_defaults()->group("Output");
@@ -213,47 +156,26 @@ public:
                      "Print {\"numbers\": [...], \"count\": N} instead of the two lines.\n"
                      "Example: --json");
 
-        FilterSettings& settings = request.settings;
-        const Captions roads(kRoadCaptions.begin(), kRoadCaptions.end());
-        app.option_defaults()->group("基本条件 (basic conditions)");
-        digits("--banker", settings.banker,
-               "定胆: keep only numbers holding one of these digits.\n"
-               "Example: --banker 38");
-        commaList("--kill-sum", "sum", settings.sums, numbersUpTo(18), decimalUpTo(18),
-                  "杀和值: drop numbers with these digit sums (0 to 18).\n"
-                  "Example: --kill-sum 0,9,18")
-            ->type_name("N,...");
-        digits("--kill-tail", settings.sumTails,
-               "杀合值: drop numbers whose digit sum ends in these digits.\n"
-               "Example: --kill-tail 05");
-        digits("--kill-span", settings.spans,
-               "杀跨度: drop numbers whose two digits lie this far apart.\n"
-               "Example: --kill-span 09");
-        commaList("--kill-road", "road", settings.roads, roads, CLI::IsMember(roads),
-                  "杀012路: drop these road patterns (0路 0369, 1路 147, 2路 258),\neach one of " +
-                      joined(roads) + ". Example: --kill-road 00,12")
-            ->type_name("R,...");
-
-        app.option_defaults()->group("特征条件 (pattern conditions)");
-        for (const PatternOption& option : kPatternOptions) {
-            PatternGroup& group = settings.*option.group;
-            patterns(option.name, group, option.before + spellings(group) + option.after);
-            if (option.mode != nullptr)
-                mode(option.mode, (settings.*option.modeOf).kill, option.modeHelp);
-        }
-
+        for (const ConditionEntry& entry : conditionCatalogue()) condition(entry);
         beyondThePass(listFile);
     }
 
-    // What the options beyond one pass set that CLI11 cannot store on its own.
+    // What CLI11 cannot store on its own, once it has read every option.
     void complete()
     {
+        request.input = generated;
+        if (app.count("--list") > 0) request.input = file;
         if (app.count("--history") > 0) request.history = history;
         if (app.count("--save-conditions") > 0) request.saveConditions = saveConditions;
         if (app.count("--conditions") > 0) request.conditions = conditions;
-        for (const std::string_view name : kConditionOptions) {
-            if (app.count("--" + std::string(name)) > 0) request.givenConditions.push_back(name);
+        for (const ConditionEntry& entry : conditionCatalogue()) {
+            if (app.count(option(entry)) > 0) request.givenConditions.push_back(entry.fileKey);
+            const ModePair* pair = pairAfter(entry);
+            if (pair != nullptr && app.count(std::string(pair->option)) > 0) {
+                request.givenConditions.push_back(pair->fileKey);
+            }
         }
+        if (app.count("--tolerance") > 0) request.givenConditions.push_back(kToleranceKey);
     }
 
 private:
@@ -261,161 +183,115 @@ private:
     std::string saveConditions;
     std::string conditions;
 
+    // An option whose value read takes apart; CLI11 refuses it given twice.
+    template <typename Read>
+    CLI::Option* value(const std::string& name, const std::string& type, std::string_view text,
+                       Read read)
+    {
+        return app.add_option_function<std::string>(name, read, std::string(text))->type_name(type);
+    }
+
+    void condition(const ConditionEntry& entry)
+    {
+        const bool isPattern = entry.kind == ConditionKind::Pattern;
+        app.option_defaults()->group(isPattern ? "特征条件 (pattern conditions)"
+                                               : "基本条件 (basic conditions)");
+        const std::string name = option(entry);
+        std::string text = std::string(entry.caption) + ": " + std::string(entry.help);
+        if (!entry.holdsNumbers()) text += ", each one of " + spellingsOf(entry);
+        text += ".\nExample: " + std::string(entry.example);
+        const char* type = entry.isDigitRow()                        ? "DIGITS"
+                           : entry.kind == ConditionKind::KillValues ? "N,..."
+                           : isPattern                               ? "P,..."
+                                                                     : "R,...";
+        value(name, type, text, [this, &entry, name](const std::string& v) {
+            const Boxes boxes = entry.isDigitRow() ? Boxes(readDigits(name, v).to_ulong())
+                                                   : readList(entry, name, v);
+            setTickedBoxes(entry, request.settings, boxes);
+        });
+        const ModePair* pair = pairAfter(entry);
+        if (pair == nullptr) return;
+        const std::string modeName(pair->option);
+        value(modeName, "fix|kill",
+              std::string(pair->help) + ".\nExample: " + std::string(pair->example),
+              [this, pair, modeName](const std::string& mode) {
+                  const std::optional<bool> kill = killNamed(mode);
+                  if (!kill) refuse(modeName, mode, "expected fix or kill");
+                  setKill(*pair, request.settings, *kill);
+              });
+    }
+
     void beyondThePass(CLI::Option* listFile)
     {
+        const std::string sums = typed(ConditionGroup::Sum, "9,10");
         app.option_defaults()->group("容错 (tolerance)");
-        app.add_option("--tolerance", request.tolerance,
-                       "容错: let a number through when at most K of the condition groups\n"
-                       "(the banker digits and the eight rows) reject it; 0 to 9, default 0.\n"
-                       "Example: --tolerance 1 --kill-sum 9,10 --kill-span 0")
-            ->transform(decimalUpTo(9))
-            ->type_name("K");
+        value("--tolerance", "K",
+              "容错: let a number through when at most K of the condition groups (the banker "
+              "digits and the eight rows) reject it; 0 to 9, default 0.\nExample: --tolerance 1 " +
+                  sums + " " + typed(ConditionGroup::Span, "0"),
+              [this](const std::string& v) {
+                  request.tolerance = readNumber("--tolerance", v, 0, 9);
+              });
 
         app.option_defaults()->group("Reports");
-        auto* pastDraws =
-            app.add_option("--history", history.path,
-                           "Test the conditions on the past draws in FILE, one a line (37, 3 7,\n"
-                           "2026001,3,7; # starts a comment), instead of printing the list: a\n"
-                           "line per draw, then the hit rate, the runs of misses, what each\n"
-                           "group rejects and how many numbers --first/--second leave.\n"
-                           "Example: --history draws.txt --kill-sum 9,10 --tolerance 1");
+        auto* pastDraws = app.add_option(
+            "--history", history.path,
+            "Test the conditions on the past draws in FILE, one a line (37, 3 7, "
+            "2026001,3,7; # starts a comment), instead of printing the list: a line per draw, "
+            "then the hit rate, the runs of misses, what each group rejects and how many "
+            "numbers --first/--second leave. With --first or --second a draw counts as kept "
+            "only when it is in the list those digits make. Not with --list.\n"
+            "Example: --history draws.txt " +
+                sums + " --tolerance 1");
         pastDraws->type_name("FILE")->excludes(listFile);
-        app.add_option_function<std::size_t>(
-               "--last", [this](std::size_t last) { history.last = last; },
-               "With --history: only the file's last N draws. Example: --last 30")
-            ->transform(decimalUpTo(std::numeric_limits<int>::max()))
-            ->check(CLI::Validator(
-                [](std::string& last) {
-                    return last == "0" ? std::string("Value 0 is not a count from 1") : "";
-                },
-                ""))
-            ->type_name("N")
+        value("--last", "N", "With --history: only the file's last N draws.\nExample: --last 30",
+              [this](const std::string& v) {
+                  history.last = readNumber("--last", v, 1, std::numeric_limits<int>::max());
+              })
             ->needs(pastDraws);
         app.add_flag("--stats", request.stats,
-                     "Print how many numbers each condition group in use rejects on its\n"
-                     "own, then how many came in and how many survive, instead of the\n"
-                     "list. Example: --stats --kill-sum 9,10 --size BB")
+                     "Print how many numbers each condition group in use rejects on its own, "
+                     "then how many came in and how many survive, instead of the list. Not "
+                     "with --history.\nExample: --stats " +
+                         sums + " " + typed(ConditionGroup::Size, "BB"))
             ->excludes(pastDraws);
 
         app.option_defaults()->group("Condition files");
         app.add_option("--save-conditions", saveConditions,
-                       "Write the condition options given, and the tolerance, to FILE as\n"
-                       "JSON, then run as usual. Example: --save-conditions my.json --banker 5")
+                       "Write the condition options given, and the tolerance, to FILE as "
+                       "JSON, then run as usual.\nExample: --save-conditions my.json " +
+                           typed(ConditionGroup::Banker, "5"))
             ->type_name("FILE");
         app.add_option("--conditions", conditions,
-                       "Read condition options from FILE (as --save-conditions writes\n"
-                       "them) as if typed; one given on the command line as well is an\n"
-                       "error. Example: --conditions my.json --first 0123")
+                       "Read the conditions in FILE (as --save-conditions writes them); one "
+                       "given on the command line as well is an error.\n"
+                       "Example: --conditions my.json --first 0123")
             ->type_name("FILE");
-    }
-
-    // A row typed as a digit string: --banker 38.
-    template <typename Row>
-    CLI::Option* digits(const std::string& name, Row& row, const std::string& description)
-    {
-        const auto read = [&row](const std::string& digits) {
-            Boxes boxes;
-            for (const char c : digits) boxes.set(static_cast<std::size_t>(c - '0'));
-            store(row, boxes, numbersUpTo(9));
-        };
-        return app.add_option_function<std::string>(name, read, description)
-            ->check(kDigitString)
-            ->type_name("DIGITS");
-    }
-
-    // A row typed as a comma list of its captions, which `item` checks or makes of each item.
-    // Naming a box twice is a mistake, and so is giving the option twice, which CLI11 would take
-    // as one longer list. The empty value is the empty list: one empty item, let through.
-    template <typename Row>
-    CLI::Option* commaList(const std::string& name, const std::string& noun, Row& row,
-                           Captions captions, const CLI::Validator& item,
-                           const std::string& description)
-    {
-        const auto read = [this, &row, name, noun,
-                           captions](const std::vector<std::string>& items) {
-            if (const std::size_t given = timesGiven(app, app.get_option(name)); given > 1) {
-                throw CLI::ArgumentMismatch::AtMost(name, 1, given);
-            }
-            Boxes boxes;
-            for (const std::string& caption : items) {
-                const auto box = static_cast<std::size_t>(
-                    std::find(captions.begin(), captions.end(), caption) - captions.begin());
-                if (box < captions.size() && boxes.test(box)) {
-                    throw CLI::ValidationError(name,
-                                               "the " + noun + " " + caption + " is given twice");
-                }
-                if (box < captions.size()) boxes.set(box);
-            }
-            store(row, boxes, captions);
-        };
-        const CLI::Validator eachItem(
-            [item](std::string& text) { return text.empty() ? std::string() : item(text); }, "");
-        auto* option = app.add_option_function<std::vector<std::string>>(name, read, description);
-        option->delimiter(',')->expected(1)->allow_extra_args(false)->transform(eachItem);
-        return option->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
-    }
-
-    void patterns(const std::string& name, PatternGroup& group, const std::string& description)
-    {
-        commaList(name, "pattern", group, {group.captions.begin(), group.captions.end()},
-                  CLI::IsMember(group.captions, spelledOut), description)
-            ->type_name("P,...");
-    }
-
-    void mode(const std::string& name, bool& kill, const std::string& description)
-    {
-        const auto read = [&kill](const std::string& mode) { kill = mode == "kill"; };
-        app.add_option_function<std::string>(name, read, description)
-            ->transform(kMode)
-            ->type_name("fix|kill");
     }
 };
 
-// The arguments as CLI11 2.1 should see them. It reads "--first=" as --first taking the next
-// argument, where the user means the empty string. It drops an empty item between commas, where
-// the user has likely mistyped: such a list is emptied here and its problem kept for after
-// parsing, as for any bad value, so that --help and --version still win over it. And it consumes
-// its vector from the back.
-std::vector<std::string> forCli11(const CLI::App& app, const std::vector<std::string>& args,
-                                  std::string& problem)
+// What CLI11 reports in its own words as a wrong number of values: an option given more than
+// once, or one that ends the arguments without its value.
+std::optional<std::string> mismatch(const CLI::App& app, const std::vector<std::string>& args)
 {
-    std::vector<std::string> out;
-    for (const std::string& arg : args) {
-        const bool emptyValue = arg.starts_with("--") && arg.find('=') == arg.size() - 1;
-        out.push_back(emptyValue ? arg.substr(0, arg.size() - 1) : arg);
-        if (emptyValue) out.emplace_back();
-    }
-    for (std::size_t k = 0; k < out.size(); ++k) {
-        const std::size_t equals = out[k].starts_with("--") ? out[k].find('=') : std::string::npos;
-        const CLI::Option* option = app.get_option_no_throw(out[k].substr(0, equals));
-        if (option == nullptr || option->get_expected_min() == 0) continue;
-        if (equals != std::string::npos) { // the value as an argument of its own, as CLI11 takes it
-            out.insert(out.begin() + static_cast<std::ptrdiff_t>(k) + 1, out[k].substr(equals + 1));
-            out[k].resize(equals);
-        }
-        if (++k == out.size()) break;
-        const std::string& value = out[k];
-        if (option->get_delimiter() == ',' && !value.empty() &&
-            (value.front() == ',' || value.back() == ',' || value.find(",,") != value.npos)) {
-            if (problem.empty())
-                problem = option->get_name() + ": " + inQuotes(value) +
-                          " has an empty item between commas";
-            out[k].clear();
+    for (const CLI::Option* option : app.get_options()) {
+        if (option->get_expected_min() > 0 && cli11::timesGiven(app, option) > 1) {
+            return option->get_name() + ": given more than once";
         }
     }
-    std::reverse(out.begin(), out.end());
-    return out;
+    const CLI::Option* last = args.empty() ? nullptr : app.get_option_no_throw(args.back());
+    if (last == nullptr || last->get_expected_min() == 0) return std::nullopt;
+    return last->get_name() + ": expected " + last->get_type_name() + " after it";
 }
 
 } // namespace
 
 ParseResult parseCommandLine(const std::vector<std::string>& args)
 {
+    CommandLine line;
+    CLI::App& app = line.app;
     try {
-        CommandLine line;
-        CLI::App& app = line.app;
-        std::string emptyItem;
-        std::vector<std::string> cli11Args = forCli11(app, args, emptyItem);
+        std::vector<std::string> cli11Args = cli11::arguments(args);
         try {
             app.parse(cli11Args);
         } catch (const CLI::CallForHelp&) {
@@ -423,36 +299,22 @@ ParseResult parseCommandLine(const std::vector<std::string>& args)
         } catch (const CLI::CallForVersion& version) {
             return InfoText{std::string(version.what()) + "\n"};
         } catch (const CLI::ValidationError&) {
-            // A bad value gives way to --help; a repeated option or a bad flag value does not.
             if (app.get_help_ptr()->count() == 0) throw;
-            for (const CLI::Option* option : app.get_options()) {
-                const std::size_t given = timesGiven(app, option);
-                if (option->get_expected_min() > 0 && given > 1) {
-                    throw CLI::ArgumentMismatch::AtMost(option->get_name(), 1, given);
-                }
-                if (option->get_expected_min() == 0 && given > 0 && option != app.get_help_ptr()) {
-                    option->as<bool>();
-                }
-            }
+            cli11::refuseWhatHelpDoesNotOutrank(app);
             return InfoText{app.help()};
         }
-        if (!emptyItem.empty()) return UsageError{emptyItem};
         if (const std::vector<std::string> extras = app.remaining(); !extras.empty()) {
             std::string message =
                 extras.size() == 1 ? "unexpected argument" : "unexpected arguments";
             for (const std::string& extra : extras) message += " " + inQuotes(extra);
             return UsageError{message};
         }
-        RunRequest& request = line.request;
-        request.input = line.generated;
-        if (app.count("--list") > 0) request.input = line.file;
-        // One fix/kill pair governs both halves of the mixed patterns, as in the window.
-        request.settings.sizeParity.kill = request.settings.paritySize.kill;
         line.complete();
-        return request;
+        return line.request;
+    } catch (const CLI::ArgumentMismatch& error) {
+        return UsageError{mismatch(app, args).value_or(cli11::oneLine(error))};
     } catch (const CLI::Error& error) {
-        // CLI11 repeats the user's words in its messages: show them as text, on one line.
-        return UsageError{visibleText(error.what(), std::numeric_limits<std::size_t>::max())};
+        return UsageError{cli11::oneLine(error)};
     }
 }
 

@@ -3,7 +3,6 @@
 #include "filtering/filter_settings.h"
 #include "filtering/generation.h"
 
-#include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -29,12 +28,6 @@ struct ListFile {
     bool operator==(const ListFile&) const = default;
 };
 
-// The options that set conditions, by their long names: what a condition file may hold.
-inline constexpr std::array<std::string_view, 13> kConditionOptions = {
-    "banker", "kill-sum",    "kill-tail",   "kill-span",   "kill-road",
-    "parity", "parity-mode", "parity-size", "size-parity", "parity-size-mode",
-    "size",   "size-mode",   "tolerance"};
-
 // Past draws to test the conditions on; last keeps only the file's last draws.
 struct HistoryFile {
     std::string path;
@@ -50,10 +43,15 @@ struct RunRequest {
     std::size_t tolerance = 0;          // groups that may reject an element that still survives
     std::optional<HistoryFile> history; // report on past draws instead of filtering
     bool stats = false;                 // report what each group rejects instead of the list
-    std::optional<std::string> saveConditions;     // file to write the condition options to
-    std::optional<std::string> conditions;         // file to read condition options from
-    std::vector<std::string_view> givenConditions; // of kConditionOptions, those given
+    std::optional<std::string> saveConditions; // file to write the condition options to
+    std::optional<std::string> conditions;     // file to read condition options from
+    // The condition file keys of the conditions given (entry.fileKey, ModePair::fileKey and
+    // kToleranceKey), typed or read from the condition file.
+    std::vector<std::string_view> givenConditions;
 };
+
+// The key of --tolerance in a condition file and in RunRequest::givenConditions.
+inline constexpr std::string_view kToleranceKey = "tolerance";
 
 // The text of --help or --version, for standard output.
 struct InfoText {

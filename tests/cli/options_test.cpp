@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -113,49 +114,64 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         BadArgs{"UnknownOption", {"--kill-all"}, "unexpected argument \"--kill-all\""},
         BadArgs{"StrayArgument", {"05"}, "unexpected argument \"05\""},
-        BadArgs{"DigitTwice", {"--first", "0120"}, "--first: the digit 0 is given twice"},
+        BadArgs{"DigitTwice", {"--first", "0120"}, "--first \"0120\": 0 is given twice"},
         BadArgs{"NotADigit",
                 {"--second", "1,2"},
-                "--second: \"1,2\" may hold only the digits 0 to 9, each at most once"},
+                "--second \"1,2\": expected digits 0 to 9, each at most once"},
         BadArgs{"TailLetter",
                 {"--kill-tail", "x"},
-                "--kill-tail: \"x\" may hold only the digits 0 to 9, each at most once"},
-        BadArgs{"SumAbove18", {"--kill-sum", "3,19"}, "--kill-sum: Value 19 not in range 0 to 18"},
-        BadArgs{"NegativeSum", {"--kill-sum", "-1"}, "--kill-sum: Value -1 not in range 0 to 18"},
-        BadArgs{"SignedSum", {"--kill-sum", "+7"}, "--kill-sum: Value +7 not in range 0 to 18"},
+                "--kill-tail \"x\": expected digits 0 to 9, each at most once"},
+        BadArgs{"SumAbove18", {"--kill-sum", "3,19"}, "--kill-sum \"19\": too big (0 to 18)"},
+        BadArgs{"NegativeSum",
+                {"--kill-sum", "-1"},
+                "--kill-sum \"-1\": expected a whole number from 0 to 18"},
+        BadArgs{"SignedSum",
+                {"--kill-sum", "+7"},
+                "--kill-sum \"+7\": expected a whole number from 0 to 18"},
         BadArgs{"HugeSum",
                 {"--kill-sum", "100000000000000000000018"},
-                "--kill-sum: Value 100000000000000000000018 not in range 0 to 18"},
-        BadArgs{"SumTwice", {"--kill-sum", "7,07"}, "--kill-sum: the sum 7 is given twice"},
+                "--kill-sum \"100000000000000000000018\": too big (0 to 18)"},
+        BadArgs{"SumTwice", {"--kill-sum", "7,07"}, "--kill-sum \"7,07\": 7 is given twice"},
         BadArgs{"EmptyItem",
                 {"--kill-sum", "1,,2"},
-                "--kill-sum: \"1,,2\" has an empty item between commas"},
+                "--kill-sum \"1,,2\": an empty item between commas"},
         BadArgs{"TrailingComma",
                 {"--kill-road=00,"},
-                "--kill-road: \"00,\" has an empty item between commas"},
+                "--kill-road \"00,\": an empty item between commas"},
         BadArgs{"UnknownRoad",
                 {"--kill-road", "03"},
-                "--kill-road: 03 not in {00,01,02,10,11,12,21,20,22}"},
+                "--kill-road \"03\": expected one of 00 01 02 10 11 12 21 20 22"},
         BadArgs{"RoadWithoutZero",
                 {"--kill-road", "1"},
-                "--kill-road: 1 not in {00,01,02,10,11,12,21,20,22}"},
-        BadArgs{"UnknownPattern", {"--parity", "XY"}, "--parity: XY not in {偶偶,偶奇,奇奇,奇偶}"},
+                "--kill-road \"1\": expected one of 00 01 02 10 11 12 21 20 22"},
+        BadArgs{"UnknownPattern",
+                {"--parity", "XY"},
+                "--parity \"XY\": expected one of 偶偶 偶奇 奇奇 奇偶 or EE EO OO OE"},
         BadArgs{"PatternOfOtherGroup",
                 {"--parity-size", "BE"},
-                "--parity-size: BE not in {偶大,偶小,奇大,奇小}"},
-        BadArgs{"PatternTwice", {"--size", "BS,大小"}, "--size: the pattern 大小 is given twice"},
-        BadArgs{"UnknownMode",
-                {"--size-mode", "keep"},
-                "--size-mode: \"keep\" is not a mode; use fix or kill"},
+                "--parity-size \"BE\": expected one of 偶大 偶小 奇大 奇小 or EB ES OB OS"},
+        BadArgs{"PatternTwice", {"--size", "BS,大小"}, "--size \"BS,大小\": 大小 is given twice"},
+        BadArgs{
+            "UnknownMode", {"--size-mode", "keep"}, "--size-mode \"keep\": expected fix or kill"},
         BadArgs{"ListWithFirst", {"--list", "f", "--first", "1"}, "--first excludes --list"},
         BadArgs{"RawWithoutList", {"--raw"}, "--raw requires --list"},
-        BadArgs{"OptionTwice",
-                {"--banker", "1", "--banker", "2"},
-                "--banker: At Most 1 required but received 2"},
-        BadArgs{"ListTwice",
-                {"--kill-sum", "1", "--kill-sum=2"},
-                "--kill-sum: At Most 1 required but received 2"},
-        BadArgs{"MissingValue", {"--list"}, "--list: 1 required FILE missing"},
+        BadArgs{
+            "OptionTwice", {"--banker", "1", "--banker", "2"}, "--banker: given more than once"},
+        BadArgs{
+            "ListTwice", {"--kill-sum", "1", "--kill-sum=2"}, "--kill-sum: given more than once"},
+        BadArgs{"MissingValue", {"--list"}, "--list: expected FILE after it"},
+        BadArgs{"EmptyTolerance",
+                {"--tolerance="},
+                "--tolerance \"\": expected a whole number from 0 to 9"},
+        BadArgs{"OctalLookingTolerance",
+                {"--tolerance", "010"},
+                "--tolerance \"010\": too big (0 to 9)"},
+        BadArgs{"BlankBeforeTolerance",
+                {"--tolerance", " 7"},
+                "--tolerance \" 7\": expected a whole number from 0 to 9"},
+        BadArgs{"NoLastDraws",
+                {"--last", "0"},
+                "--last \"0\": expected a whole number from 1 to 2147483647"},
         // Stray words in the order given, control characters shown as text.
         BadArgs{"StrayWordsInOrder", {"a", "b"}, "unexpected arguments \"a\" \"b\""},
         BadArgs{"LineBreakShownAsText", {"--size", "BB", "x\n"}, "unexpected argument \"x\\n\""}),
@@ -167,7 +183,7 @@ TEST(ParseRefused, HelpWinsOverABadValueOnly)
     EXPECT_TRUE(std::holds_alternative<InfoText>(parseCommandLine({"--kill-sum", "1,,2", "-h"})));
     EXPECT_TRUE(std::holds_alternative<InfoText>(parseCommandLine({"--size", "XY", "--help"})));
     EXPECT_EQ(usageErrorFor({"--size", "XY", "--first", "1", "--first", "2", "--help"}),
-              "--first: At Most 1 required but received 2");
+              "--first: given more than once");
 }
 
 // Every pattern spelling, ASCII letters in either case and mixed with the captions.
@@ -224,6 +240,24 @@ TEST(ParseInfo, HelpGivesEveryOptionAnExample)
         EXPECT_TRUE(given || std::string(option) == "--raw") << option;
     }
     EXPECT_NE(help.find("--list box.txt --raw"), std::string::npos);
+}
+
+// help2man and an 80-column terminal read the same layout: a CJK character takes two columns,
+// and every option's description starts beside it, at column 32.
+TEST(ParseInfo, HelpFitsEightyColumnsWithEachDescriptionBesideItsOption)
+{
+    std::istringstream help(std::get<InfoText>(parseCommandLine({"--help"})).text);
+    for (std::string line; std::getline(help, line);) {
+        std::size_t columns = 0;
+        for (const char c : line) {
+            const auto byte = static_cast<unsigned char>(c);
+            columns += byte >= 0xE3 ? 2 : (byte & 0xC0) != 0x80 ? 1 : 0;
+        }
+        EXPECT_LE(columns, 80U) << line;
+        if (line.starts_with("  -")) {
+            EXPECT_TRUE(line.size() > 32 && line[31] == ' ' && line[32] != ' ') << line;
+        }
+    }
 }
 
 TEST(ParseInfo, VersionNamesProgramAndVersion)

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "filtering/catalogue.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// How the boxes and modes of the condition groups are written, the same after an option and in
+// a condition file.
+namespace shrink2d::cli {
+
+// The box of the group that an item names: a number without sign or blanks ("07" is 7), a road
+// caption, or a pattern's caption with any of its characters written as its ASCII letter
+// (E 偶, O 奇, B 大, S 小, in either case). nullopt when no box has that name.
+std::optional<std::size_t> boxNamed(const ConditionEntry& entry, std::string_view item);
+
+// What boxNamed takes, for help and messages: "0 to 18" for numbers, otherwise the captions
+// ("00 01 02 ...", "偶偶 偶奇 奇奇 奇偶 or EE EO OO OE").
+std::string spellingsOf(const ConditionEntry& entry);
+
+// Whether a mode is kill: fix and 定 are not, kill and 杀 are; nullopt for any other word.
+std::optional<bool> killNamed(std::string_view mode);
+
+// The fix/kill pair listed right after this group, when the group is the last the pair governs.
+const ModePair* pairAfter(const ConditionEntry& entry);
+
+} // namespace shrink2d::cli
