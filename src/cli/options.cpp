@@ -103,8 +103,9 @@ std::string footer()
            "      how these conditions would have fared on the last 30 draws in draws.txt\n\n"
            "Output: line 1 is the resulting list, each number followed by one blank; line 2 the "
            "count line (--history and --stats print their report instead).\nExit status: 0 done, "
-           "2 bad option or unreadable file, 3 an element of the list is not a two-digit number "
-           "(the pass stops, as the window's does).";
+           "1 standard output could not be written, 2 bad option or a file that cannot be read "
+           "or written, 3 an element of the list is not a two-digit number (the pass stops, as "
+           "the window's does).";
 }
 
 // The options, each storing its part of the request as CLI11 reads it.
