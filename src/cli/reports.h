@@ -14,9 +14,9 @@ namespace shrink2d::cli {
 using ReportSink = std::function<bool(std::string_view)>;
 
 // A line per draw (line, issue when the file gives any, number, kept or missed, 不在组号中 when
-// the list lacks it, the groups that reject it), a blank line and the summary; groups are shown
-// as "杀合值 (tail)" and columns are aligned for wide characters. Ends with a line break. False
-// when write failed.
+// the list lacks it, the groups that reject it), a blank line and the summary; each group is shown
+// as its caption with its key in brackets, and columns are aligned for wide characters. Ends with a
+// line break. False when write failed.
 bool writeHistoryText(const HistoryReport& report, const ReportSink& write);
 
 // {"draws":[…],"summary":{…},"rows":{…}} on one line, keys in this order, a row for every group;

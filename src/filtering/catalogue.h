@@ -55,8 +55,8 @@ struct ModePair {
 // Everything a front end needs to know about one condition group.
 struct ConditionEntry {
     ConditionGroup group;
-    std::string_view key;     // "tail": JSON keys and the reports' English label
-    std::string_view caption; // the row as the window captions it: "杀合值"
+    std::string_view key;     // JSON keys and the reports' English label
+    std::string_view caption; // the row as the window captions it
     ConditionKind kind;
     std::span<const std::string_view> boxCaptions; // the group's boxes, in order
     std::string_view control;                      // the control array that shows them: "Check18"
@@ -67,9 +67,9 @@ struct ConditionEntry {
     // What ticking a box does, for screen readers: %1 stands for the box's caption, %2 for its
     // first and %3 for its last character.
     std::string_view description;
-    std::string_view option;  // "--kill-tail"
+    std::string_view option;  // the command-line option that ticks the boxes
     std::string_view help;    // one sentence or two, without the caption; front ends wrap it
-    std::string_view example; // "--kill-tail 05"
+    std::string_view example; // the option with a value, for the help
     std::string_view fileKey; // the key in a condition file: "kill-tail"
     SettingsField field;
     // Whether the group, as the settings hold it, rejects a number with these attributes.
