@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# The browser tests (or, with --bench, the web bench) against build/web/, with the npm packages
+# of package-lock.json and Debian's Chromium; no browser is downloaded.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh web
+export PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1
+if [ ! -f node_modules/.package-lock.json ] || [ package-lock.json -nt node_modules/.package-lock.json ]; then
+    npm ci --no-audit --no-fund --loglevel=error
+fi
+if [ "${1:-}" = "--bench" ]; then
+    exec node tests/web/bench.mjs
+fi
+exec npx playwright test --config tests/web/playwright.config.js "$@"
