@@ -339,4 +339,7 @@ setupTools({
 if ('serviceWorker' in navigator && location.protocol !== 'file:') {
   navigator.serviceWorker.register('sw.js').catch(() => {});
 }
+// Shown once the form stands above it, so that nothing moves while the page loads.
+document.getElementById('more').hidden = false;
 document.documentElement.dataset.ready = 'true';
+performance.mark('ready');

@@ -21,12 +21,17 @@ export async function openCore() {
   const data = JSON.parse(module.coreData());
   return {
     data,
+    module, // for the bench, which times the pass on a list already in the module's memory
     generate: (first, second) => module.generate(first, second),
     countLine: (text) => withText(module, text, (a, n) => module.countLineOf(a, n)),
     // { listWasEmpty, stopped, listText, countLine, message, position }
     filter: (text, settings) =>
       withText(module, text, (a, n) =>
         module.filterPass(a, n, settings.boxes, settings.kill, settings.tolerance)),
+    // The survivors' count alone (the bench's core pass); -1 when the pass stopped.
+    passCount: (text, settings) =>
+      withText(module, text, (a, n) =>
+        module.passCount(a, n, settings.boxes, settings.kill, settings.tolerance)),
     // {rows:{key:n}, in, out} or {unreadable:{position, message}}
     stats: (text, settings) =>
       JSON.parse(withText(module, text, (a, n) =>

@@ -193,6 +193,16 @@ PassResult filterPass(std::uintptr_t address, std::size_t length, const val& box
     return result;
 }
 
+// The survivors of runTolerantPass, or -1 when it stopped: the pass alone, for the bench, without
+// the list text going back to the page.
+long passCount(std::uintptr_t address, std::size_t length, const val& boxes, const val& kill,
+               unsigned tolerance)
+{
+    const PassOutcome outcome =
+        runTolerantPass(memoryText(address, length), settingsFrom(boxes, kill), tolerance);
+    return outcome.unreadable ? -1 : static_cast<long>(countCandidates(outcome.listText));
+}
+
 // {"rows":{…},"in":N,"out":K} as --stats --json prints it, or {"unreadable":{…}}.
 std::string groupCounts(std::uintptr_t address, std::size_t length, const val& boxes,
                         const val& kill, unsigned tolerance)
@@ -224,4 +234,5 @@ EMSCRIPTEN_BINDINGS(shrink2d)
     function("countLineOf", &countLineOf);
     function("filterPass", &filterPass);
     function("groupCounts", &groupCounts);
+    function("passCount", &passCount);
 }
