@@ -6,6 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh web
+bash scripts/npm-ci.sh
 # Debian's emcc finds its acorn through Node's search path; its prebuilt system libraries live in
 # its own cache, which must stay where it is.
 export NODE_PATH=/usr/share/nodejs

@@ -4,10 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh web
-export PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1
-if [ ! -f node_modules/.package-lock.json ] || [ package-lock.json -nt node_modules/.package-lock.json ]; then
-    npm ci --no-audit --no-fund --loglevel=error
-fi
+bash scripts/npm-ci.sh
 if [ "${1:-}" = "--bench" ]; then
     exec node tests/web/bench.mjs
 fi

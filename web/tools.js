@@ -107,13 +107,15 @@ export function setupTools(page) {
       ['最长连错', summary.longest_miss_run], ['当前连错', summary.current_miss_run],
       ['每期注数', summary.numbers_per_draw],
     ];
-    $('history-summary').replaceChildren(...figures.flatMap(([term, value]) => {
+    $('history-summary').replaceChildren(...figures.map(([term, value]) => {
+      const pair = document.createElement('div');
       const dt = document.createElement('dt');
       dt.textContent = term;
       const dd = document.createElement('dd');
       dd.textContent = String(value);
       dd.dataset.term = term;
-      return [dt, dd];
+      pair.append(dt, dd);
+      return pair;
     }));
     const strip = $('strip');
     const body = $('history-table').tBodies[0];

@@ -13,7 +13,7 @@ export const scratch = mkdtempSync(join(tmpdir(), 'shrink2d-web-'));
 // shrink2d-cli's standard output (and error and status) for these arguments.
 export function cli(args) {
   try {
-    return { stdout: execFileSync(CLI, args, { encoding: 'utf8' }), status: 0 };
+    return { stdout: execFileSync(CLI, args, { encoding: 'utf8', stdio: 'pipe' }), status: 0 };
   } catch (error) {
     return { stdout: error.stdout, stderr: error.stderr, status: error.status };
   }
