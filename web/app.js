@@ -175,8 +175,9 @@ function makeControl(row, onPage) {
   }
 }
 
-// Builds one layout table into a surface; controls go into their frames in reading order.
-function build(surface, rows, onPage) {
+// Builds the frames of one layout table, its controls in their frames in reading order; returns
+// the frames in reading order.
+function build(rows, onPage) {
   const frames = [];
   for (const row of rows) {
     if (row.kind === 'frame') {
@@ -196,8 +197,10 @@ function build(surface, rows, onPage) {
 }
 
 function buildForm() {
-  place(form, layout.window);
-  const [frame5, frame4] = build(form, layout.form, false);
+  const [, , width, height] = layout.window;
+  form.style.setProperty('--window-width', width);
+  form.style.setProperty('--window-ratio', `${width} / ${height}`);
+  const [frame5, frame4] = build(layout.form, false);
   const selectors = el('div', 'selectors');
   selectors.setAttribute('role', 'radiogroup');
   selectors.setAttribute('aria-label', '条件页');
@@ -221,8 +224,8 @@ function buildForm() {
     pages.append(page);
     return page;
   });
-  controls.Frame9[0].append(...build(controls.Frame9[0], layout.page0, true));
-  controls.Frame9[1].append(...build(controls.Frame9[1], layout.page1, true));
+  controls.Frame9[0].append(...build(layout.page0, true));
+  controls.Frame9[1].append(...build(layout.page1, true));
   form.replaceChildren(frame5, selectors, pages, frame4);
   // Until the first repaint of its row, chk10 item 2 has a pale-yellow face.
   controls.chk10[2].closest('label').classList.add('pale');
