@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Whole-process wall time, CPU time and peak resident memory of `shrink2d-cli --list FILE` with
 # every condition active, on files of 10^4, 10^5 and 10^6 random numbers (one a line); then the
-# same lists under --tolerance 2 beside the plain pass, and --history over files of past draws.
+# same lists under --tolerance 2 beside the plain pass; banker digits beside the same run without
+# them on 10^7 numbers (BANKER_SIZE), the list saved to a file; and --history over past draws.
 # Prints the medians of RUNS runs (default 9) after one warm-up run per size.
 #   bench/cli_bench.sh [path/to/shrink2d-cli]      (default: build/bin/shrink2d-cli)
 # Needs GNU time at /usr/bin/time (Debian package `time`) for the peak memory.
@@ -11,6 +12,7 @@ cli=${1:-build/bin/shrink2d-cli}
 runs=${RUNS:-9}
 sizes=(${SIZES:-10000 100000 1000000})
 history_sizes=(${HISTORY_SIZES:-25000 50000 100000 200000})
+banker_size=${BANKER_SIZE:-10000000}
 [ -x "$cli" ] || { echo "cli_bench: no program at $cli (build it first)" >&2; exit 1; }
 [ -x /usr/bin/time ] || { echo "cli_bench: needs /usr/bin/time (apt-get install time)" >&2; exit 1; }
 [ -n "${EPOCHREALTIME:-}" ] || { echo "cli_bench: needs bash 5 (EPOCHREALTIME)" >&2; exit 1; }
@@ -55,6 +57,14 @@ measure() {
     peak_kib=$(median <"$work/peaks")
 }
 
+# measure, with standard output written to a file as a player saving the list would: the output
+# costs what its size costs, where /dev/null would hide it.
+measure_to_file() {
+    local out=$1
+    shift
+    measure sh -c '"$@" >"$0"' "$out" "$@"
+}
+
 # Wall time is what a user waits for, but on a shared machine it also holds the time spent
 # waiting for a core; CPU time (user + system, of the program and the wrapper) does not.
 printf '%-9s %8s %9s %11s %10s %10s %11s\n' numbers "file MiB" survivors "wall ms" "CPU ms" "peak MiB" "wall ns/no"
@@ -81,6 +91,23 @@ for n in "${sizes[@]}"; do
         'BEGIN { printf "%-9d %9d %11.1f %10d %11.1f %10d %8.2f %8.2f\n", n, s, pw / 1000, pc, w / 1000, c, w / pw, (pc > 0 ? c / pc : 0) }'
 done
 echo "goal: --tolerance 2 at most 1.5x the plain pass at 10^6 numbers"
+
+echo
+echo "banker digits beside the same run without them, $banker_size numbers, the list saved to a file"
+banker_file="$work/banker-$banker_size.txt"
+awk -v n="$banker_size" 'BEGIN { srand(20261208); for (i = 0; i < n; i++) printf "%02d\n", int(rand() * 100) }' >"$banker_file"
+rows=(--kill-sum 3,9,15 --kill-tail 05 --kill-span 7)
+printf '%-34s %9s %11s %10s %8s\n' run survivors "wall ms" "CPU ms" "wall x"
+for banker in "" "--banker 13579"; do
+    # shellcheck disable=SC2086 # $banker is one option and its value, or nothing
+    survivors=$("$cli" --list "$banker_file" $banker "${rows[@]}" | tail -n 1 | tr -dc '0-9')
+    # shellcheck disable=SC2086
+    measure_to_file "$work/saved.txt" "$cli" --list "$banker_file" $banker "${rows[@]}"
+    [ -z "$banker" ] && plain_wall=$wall_us
+    awk -v name="${banker:-without --banker}" -v s="$survivors" -v w="$wall_us" -v c="$cpu_ms" -v p="$plain_wall" \
+        'BEGIN { printf "%-34s %9d %11.1f %10d %8.2f\n", name, s, w / 1000, c, w / p }'
+done
+echo "goal: the --banker run at most 0.9x the run without it (fewer numbers survive to be written)"
 
 echo
 echo "--history with every group active (draws in mixed line forms, one a line)"

@@ -24,6 +24,7 @@
 #include "filtering/messages.h"
 #include "filtering/utf8.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -126,13 +127,11 @@ struct MemoryForm {
     }
 };
 
-std::vector<std::string> numberCaptions(int count)
-{
-    std::vector<std::string> captions;
-    captions.reserve(static_cast<std::size_t>(count));
-    for (int k = 0; k < count; ++k) captions.push_back(std::to_string(k));
-    return captions;
-}
+// Where each group's boxes start in the header, in bits, in catalogue order, and the mode bit of
+// each fix/kill pair.
+constexpr std::array<std::size_t, kConditionGroupCount> kGroupBits = {0,  16, 40,  56, 72,
+                                                                      88, 96, 100, 104};
+constexpr std::array<std::size_t, 3> kModeBits = {92, 93, 94};
 
 // The settings the header chooses, and the same settings as ticks on in-memory controls.
 struct Decoded {
@@ -144,47 +143,19 @@ Decoded decodeSettings(const Header& header, MemoryForm& memory)
 {
     Decoded decoded;
     FilterSettings& settings = decoded.settings;
-    FormControls& form = memory.form;
-
-    for (std::size_t k = 0; k < 10; ++k) {
-        settings.banker.set(k, header.bit(0, k));
-        memory.addBox(form.Check26, header.bit(0, k), std::to_string(k));
-    }
-
-    // Kill rows hold the lenient values of the ticked boxes' captions.
-    const auto killRow = [&](NumericKill& kill, ControlArray<CheckBoxControl>& row,
-                             std::size_t first, const std::vector<std::string>& captions) {
-        for (std::size_t k = 0; k < captions.size(); ++k) {
-            const bool ticked = header.bit(first, k);
-            if (ticked) kill.values.push_back(lenientValue(captions[k]));
-            memory.addBox(row, ticked, captions[k]);
+    for (const ConditionEntry& entry : conditionCatalogue()) {
+        Boxes ticked;
+        for (std::size_t k = 0; k < entry.boxCount(); ++k) {
+            ticked[k] = header.bit(0, kGroupBits[entry.index()] + k);
+            memory.addBox(memory.form.*entry.boxes, ticked[k], entry.boxCaptions[k]);
         }
-    };
-    std::vector<std::string> roadCaptions(kRoadCaptions.begin(), kRoadCaptions.end());
-    killRow(settings.sums, form.Checkhe, 2, numberCaptions(19));
-    killRow(settings.sumTails, form.Check18, 5, numberCaptions(10));
-    killRow(settings.spans, form.Check19, 7, numberCaptions(10));
-    killRow(settings.roads, form.Check32, 9, roadCaptions);
-
-    const std::uint8_t modes = header.byte(11);
-    settings.parity.kill = (modes & 0x10U) != 0;
-    settings.paritySize.kill = (modes & 0x20U) != 0;
-    settings.sizeParity.kill = settings.paritySize.kill; // one option pair for both groups
-    settings.size.kill = (modes & 0x40U) != 0;
-    for (std::size_t k = 0; k < 4; ++k) {
-        settings.parity.ticked[k] = header.bit(11, k);
-        settings.paritySize.ticked[k] = header.bit(12, k);
-        settings.sizeParity.ticked[k] = header.bit(12, k + 4);
-        settings.size.ticked[k] = header.bit(13, k);
-        memory.addBox(form.Check27, settings.parity.ticked[k], kParityCaptions[k]);
-        memory.addBox(form.Check29, settings.size.ticked[k], kSizeCaptions[k]);
+        setTickedBoxes(entry, settings, ticked);
     }
-    for (std::size_t k = 0; k < 8; ++k) {
-        memory.addBox(form.Check28, header.bit(12, k), kParitySizeCaptions[k]);
+    for (std::size_t pair = 0; pair < modePairs().size(); ++pair) {
+        const bool kill = header.bit(0, kModeBits[pair]);
+        setKill(modePairs()[pair], settings, kill);
+        memory.addModePair(memory.form.*modePairs()[pair].buttons, kill);
     }
-    memory.addModePair(form.Option1, settings.parity.kill);
-    memory.addModePair(form.Option3, settings.paritySize.kill);
-    memory.addModePair(form.Option4, settings.size.kill);
 
     if ((header.byte(15) & 0x80U) != 0) {
         const long value = static_cast<long>(header.byte(14)) - 128;

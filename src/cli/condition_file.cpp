@@ -1,6 +1,7 @@
 #include "cli/condition_file.h"
 
 #include "cli/list_input.h"
+#include "cli/output.h"
 #include "cli/platform.h"
 #include "filtering/attributes.h"
 #include "filtering/utf8.h"
@@ -202,7 +203,7 @@ ParseResult parseWithConditionFile(const std::vector<std::string>& args)
 std::optional<std::string> replaceFile(const std::string& path, std::string_view text)
 {
     if (const std::optional<std::string> failure = platform::replaceFile(path, text)) {
-        return "cannot write \"" + visibleText(path, kWholeName) + "\": " + *failure;
+        return shownFileName(path) + ": cannot be written: " + *failure;
     }
     return std::nullopt;
 }

@@ -2,8 +2,10 @@
 
 #include "filtering/condition_groups.h"
 #include "filtering/filter_settings.h"
+#include "filtering/generation.h"
 
 #include <array>
+#include <bitset>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -28,20 +30,28 @@ struct HistoryRefusal {
 };
 
 // The draws of a history file's content, in file order; they view the content, which must
-// outlive them. fileName is how messages name the file.
-// A UTF-8 BOM and CRLF line ends are accepted; blank lines and lines starting with # are skipped.
-// A line splits into tokens at blanks, tabs, commas and semicolons; its draw is the last token
-// when that is two ASCII digits, else the last two when each is one ASCII digit, and a first
-// token before the draw is its issue. Any other line, malformed UTF-8, and a file without a
-// draw are refused.
+// outlive them. fileName is how messages name the file, as shownFileName gives it.
+// A UTF-8 BOM and CRLF line ends are accepted; a # starts a comment, and lines left blank are
+// skipped. A line splits into tokens at blanks, tabs, U+3000, commas and semicolons (ASCII or
+// full-width); its draw is the last token when that is two ASCII digits, else the last two when
+// each is one ASCII digit, and a first token before the draw is its issue. Tokens between the
+// two are notes (a weekday, a date), but not one or two digits, which would make the line read
+// as more than one draw. Any other line, malformed UTF-8, and a file without a draw are refused.
 std::variant<std::vector<Draw>, HistoryRefusal> readDraws(std::string_view content,
                                                           std::string_view fileName);
 std::variant<std::vector<Draw>, HistoryRefusal> readDraws(std::string&& content,
                                                           std::string_view fileName) = delete;
 
+// Numbers 00 to 99, bit n for the number n.
+using NumberSet = std::bitset<100>;
+
+// The numbers of the list that --first and --second generate.
+NumberSet listedNumbers(DigitSet first, DigitSet second);
+
 // How the conditions fared on the draws.
 struct HistoryReport {
     std::vector<Draw> draws;
+    NumberSet listed;          // the numbers of the list the conditions filter
     RejectionTable rejections; // by number: every group that rejects it
     std::size_t tolerance = 0;
     std::size_t keptCount = 0;
@@ -52,13 +62,15 @@ struct HistoryReport {
     std::size_t numbersPerDraw = 0; // survivors of the full generated list, given by the caller
 };
 
-// A draw is kept when at most the tolerance of groups reject it.
+// A draw is kept when the list holds it and at most the tolerance of groups reject it: a number
+// the list never held is missed whatever the tolerance.
 inline bool isKept(const HistoryReport& report, const Draw& draw)
 {
-    return report.rejections[static_cast<std::size_t>(draw.number)].count() <= report.tolerance;
+    const auto number = static_cast<std::size_t>(draw.number);
+    return report.listed[number] && report.rejections[number].count() <= report.tolerance;
 }
 
-HistoryReport checkDraws(std::vector<Draw> draws, const FilterSettings& settings,
+HistoryReport checkDraws(std::vector<Draw> draws, NumberSet listed, const FilterSettings& settings,
                          std::size_t tolerance, std::size_t numbersPerDraw);
 
 } // namespace shrink2d::cli

@@ -1,7 +1,7 @@
 #include "cli/list_input.h"
 
+#include "cli/output.h"
 #include "cli/platform.h"
-#include "filtering/utf8.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -33,17 +33,17 @@ std::size_t separatorLength(std::string_view text, std::size_t pos)
                : 0;
 }
 
-std::string nameOf(const std::string& path)
-{
-    // Shown as text, so that the message stays on one line whatever the name holds.
-    return (path == "-") ? "standard input"
-                         : "\"" + visibleText(path, std::numeric_limits<std::size_t>::max()) + "\"";
-}
-
 ReadFailure cannotRead(std::string_view option, const std::string& path, int error)
 {
-    return ReadFailure{std::string(option) + ": cannot read " + nameOf(path) + ": " +
-                       std::strerror(error)};
+    return ReadFailure{std::string(option) + " " + shownFileName(path) +
+                       ": cannot be read: " + std::strerror(error)};
+}
+
+std::string sizeText(std::size_t bytes)
+{
+    constexpr std::size_t kMebibyte = std::size_t{1} << 20;
+    return bytes % kMebibyte == 0 ? std::to_string(bytes / kMebibyte) + " MiB"
+                                  : std::to_string(bytes) + " bytes";
 }
 
 } // namespace
@@ -51,29 +51,38 @@ ReadFailure cannotRead(std::string_view option, const std::string& path, int err
 ReadResult readWholeFile(const std::string& path, std::string_view option, std::size_t maxBytes)
 {
     const bool fromStdin = (path == "-");
+    const auto tooLarge = [&] {
+        return ReadFailure{std::string(option) + " " + shownFileName(path) + ": larger than " +
+                           sizeText(maxBytes)};
+    };
     std::FILE* file = fromStdin ? stdin : platform::openForReading(path);
     if (file == nullptr) return cannotRead(option, path, errno);
 
     std::string content;
     std::error_code sizeUnknown;
     const auto size = fromStdin ? 0 : std::filesystem::file_size(path, sizeUnknown);
-    if (!fromStdin && !sizeUnknown && size <= maxBytes) {
+    if (!fromStdin && !sizeUnknown) {
+        if (size > maxBytes) {
+            std::fclose(file);
+            return tooLarge();
+        }
         content.reserve(static_cast<std::size_t>(size) + 1);
     }
 
+    // A stream (a device, a pipe) tells its size only by ending: the piece that would take the
+    // content past maxBytes is never appended, so the content never outgrows it.
     char buffer[1 << 16];
     std::size_t got = 0;
-    while (content.size() <= maxBytes && (got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
-        content.append(buffer, got);
+    bool exceeded = false;
+    while (!exceeded && (got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+        exceeded = got > maxBytes - content.size();
+        if (!exceeded) content.append(buffer, got);
     }
     // A directory opens fine on some systems and only fails here.
-    const int error = std::ferror(file) ? errno : 0;
+    const int error = !exceeded && std::ferror(file) ? errno : 0;
     if (!fromStdin) std::fclose(file);
     if (error != 0) return cannotRead(option, path, error);
-    if (content.size() > maxBytes) {
-        return ReadFailure{std::string(option) + ": " + nameOf(path) + " is larger than " +
-                           std::to_string(maxBytes) + " bytes"};
-    }
+    if (exceeded) return tooLarge();
     return content;
 }
 
@@ -110,7 +119,7 @@ ReadResult loadListText(const RunRequest& request)
         return generateCandidates(generated->first, generated->second);
     }
     const auto& file = std::get<ListFile>(request.input);
-    ReadResult content = readWholeFile(file.path);
+    ReadResult content = readWholeFile(file.path, "--list", kMaxListBytes);
     if (auto* text = std::get_if<std::string>(&content)) {
         return listTextFromContent(std::move(*text), file.raw);
     }

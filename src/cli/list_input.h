@@ -3,7 +3,6 @@
 #include "cli/options.h"
 
 #include <cstddef>
-#include <limits>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -17,10 +16,15 @@ struct ReadFailure {
 
 using ReadResult = std::variant<std::string, ReadFailure>;
 
+// Far above the largest list anyone makes (ten million numbers take 30 MB), and far below what
+// reading /dev/zero would take before memory runs out.
+inline constexpr std::size_t kMaxListBytes = std::size_t{256} << 20;
+
 // The whole content of the file at path, or of standard input for "-". Messages start with the
-// option that named the file. Content beyond maxBytes is refused rather than read.
+// option that named the file. A file larger than maxBytes is refused, and never more than
+// maxBytes of it is held.
 ReadResult readWholeFile(const std::string& path, std::string_view option = "--list",
-                         std::size_t maxBytes = std::numeric_limits<std::size_t>::max());
+                         std::size_t maxBytes = kMaxListBytes);
 
 // The list text the pass receives for the content of a list file. A leading UTF-8 byte order
 // mark is dropped (it is an encoding mark, not text). With raw the rest is returned as it is;
@@ -29,7 +33,8 @@ ReadResult readWholeFile(const std::string& path, std::string_view option = "--l
 // in place: linear, and no second copy of a large file.
 std::string listTextFromContent(std::string content, bool raw);
 
-// The list text a request filters: the generated list, or the read and separated file.
+// The list text a request filters: the generated list, or the read and separated file of at most
+// kMaxListBytes.
 ReadResult loadListText(const RunRequest& request);
 
 } // namespace shrink2d::cli

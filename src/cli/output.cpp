@@ -65,6 +65,7 @@ bool writeOut(std::string_view text) { return platform::writeStandardOutput(text
 
 std::string shownFileName(const std::string& path)
 {
+    if (path.empty()) return "\"\"";
     return path == "-" ? "standard input"
                        : visibleText(path, std::numeric_limits<std::size_t>::max());
 }

@@ -29,7 +29,8 @@ void appendJsonString(std::string& out, std::string_view text);
 bool writeOut(std::string_view text);
 
 // A file as messages name it: "standard input" for "-", otherwise the name as visible text
-// (control characters escaped), whole and unquoted, as in "--list my list.txt line 3: ...".
+// (control characters escaped), whole and unquoted, as in "--list my list.txt line 3: ...";
+// the empty name as "".
 std::string shownFileName(const std::string& path);
 
 // One line on standard error, prefixed with the program's name.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -19,12 +20,34 @@ void prepareStandardStreams();
 // Opens the file with this UTF-8 name for reading bytes; null with errno set on failure.
 std::FILE* openForReading(const std::string& path);
 
+enum class FileKind { Regular, Directory, Device, Pipe, Socket, Other };
+
+// What a name stands for once links are followed. Two names of one file (a link, a hard link,
+// standard input redirected from it) have equal identities.
+struct FileStatus {
+    FileKind kind = FileKind::Other;
+    std::uint64_t volume = 0; // the device, or the volume serial number
+    std::uint64_t file = 0;   // the inode, or the file index
+    bool isSameFile(const FileStatus& other) const
+    {
+        return volume == other.volume && file == other.file;
+    }
+};
+
+// The status of the file at path, "-" being standard input; nullopt when there is no such file
+// or it cannot be examined.
+std::optional<FileStatus> fileStatus(const std::string& path);
+
 // Writes text to path through a temporary file beside it, flushed to the disk and then renamed
 // over path, so that a failure or a crash leaves the old file or the new one, never part of one.
-// nullopt when done, otherwise the system's words for what failed.
+// A link is written through: its target is replaced and the link stays. A replaced file keeps
+// its permission bits (and, where allowed, its owner); a new one gets the usual permissions.
+// Only a regular file is replaced. nullopt when done, otherwise the system's words for what
+// failed.
 std::optional<std::string> replaceFile(const std::string& path, std::string_view text);
 
-// Writes to standard output or error; false when the text could not be written whole.
+// Writes to standard output or error; false when the text could not be written whole, errno
+// then saying why.
 bool writeStandardOutput(std::string_view text);
 bool writeStandardError(std::string_view text);
 

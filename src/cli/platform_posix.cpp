@@ -8,6 +8,47 @@
 #include <cstring>
 
 namespace shrink2d::cli::platform {
+namespace {
+
+// As many links as the kernel follows in one lookup before it gives up with ELOOP.
+constexpr int kMaxLinks = 40;
+
+FileKind kindOf(mode_t mode)
+{
+    if (S_ISREG(mode)) return FileKind::Regular;
+    if (S_ISDIR(mode)) return FileKind::Directory;
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return FileKind::Device;
+    if (S_ISFIFO(mode)) return FileKind::Pipe;
+    if (S_ISSOCK(mode)) return FileKind::Socket;
+    return FileKind::Other;
+}
+
+// The name that links at the end of path lead to, which need not exist yet; links inside the
+// directories on the way are left to the system, which follows them anyway.
+std::optional<std::string> finalTarget(std::string path)
+{
+    for (int links = 0; links < kMaxLinks; ++links) {
+        struct stat status {};
+        if (::lstat(path.c_str(), &status) != 0) {
+            if (errno == ENOENT) return path;
+            return std::nullopt;
+        }
+        if (!S_ISLNK(status.st_mode)) return path;
+        std::string target(static_cast<std::size_t>(status.st_size) + 1, '\0');
+        const ssize_t size = ::readlink(path.c_str(), target.data(), target.size());
+        if (size < 0) return std::nullopt;
+        target.resize(static_cast<std::size_t>(size));
+        if (!target.starts_with('/')) {
+            const std::size_t slash = path.rfind('/');
+            if (slash != std::string::npos) target.insert(0, path, 0, slash + 1);
+        }
+        path = std::move(target);
+    }
+    errno = ELOOP;
+    return std::nullopt;
+}
+
+} // namespace
 
 std::vector<std::string> arguments(int argc, char** argv)
 {
@@ -18,15 +59,37 @@ void prepareStandardStreams() {}
 
 std::FILE* openForReading(const std::string& path) { return std::fopen(path.c_str(), "rb"); }
 
+std::optional<FileStatus> fileStatus(const std::string& path)
+{
+    struct stat status {};
+    const int got = path == "-" ? ::fstat(STDIN_FILENO, &status) : ::stat(path.c_str(), &status);
+    if (got != 0) return std::nullopt;
+    return FileStatus{kindOf(status.st_mode), static_cast<std::uint64_t>(status.st_dev),
+                      static_cast<std::uint64_t>(status.st_ino)};
+}
+
 std::optional<std::string> replaceFile(const std::string& path, std::string_view text)
 {
-    std::string temporary = path + ".XXXXXX";
+    const std::optional<std::string> target = finalTarget(path);
+    if (!target) return std::strerror(errno);
+    struct stat old {};
+    const bool replacing = ::stat(target->c_str(), &old) == 0;
+    if (replacing && !S_ISREG(old.st_mode)) return "not a regular file";
+
+    std::string temporary = *target + ".XXXXXX";
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0) return std::strerror(errno);
-    // mkstemp makes the file private; a saved file gets the usual permissions.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    int error = ::fchmod(fd, 0666 & ~mask) == 0 ? 0 : errno;
+    mode_t mode = old.st_mode & 0777;
+    if (!replacing) { // mkstemp makes the file private; a new file gets the usual permissions
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0666 & ~mask;
+    }
+    // Best effort, as only root may give a file to another user; before fchmod, which it may undo.
+    if (replacing) {
+        [[maybe_unused]] const int owned = ::fchown(fd, old.st_uid, old.st_gid);
+    }
+    int error = ::fchmod(fd, mode) == 0 ? 0 : errno;
     for (std::size_t written = 0; error == 0 && written < text.size();) {
         const ssize_t got = ::write(fd, text.data() + written, text.size() - written);
         if (got < 0 && errno != EINTR) error = errno;
@@ -34,7 +97,7 @@ std::optional<std::string> replaceFile(const std::string& path, std::string_view
     }
     if (error == 0 && ::fsync(fd) != 0) error = errno;
     if (::close(fd) != 0 && error == 0) error = errno;
-    if (error == 0 && std::rename(temporary.c_str(), path.c_str()) != 0) error = errno;
+    if (error == 0 && std::rename(temporary.c_str(), target->c_str()) != 0) error = errno;
     if (error != 0) {
         ::unlink(temporary.c_str());
         return std::strerror(error);

@@ -3,6 +3,7 @@
 #include "cli/output.h"
 
 #include <algorithm>
+#include <array>
 
 namespace shrink2d::cli {
 namespace {
@@ -18,24 +19,81 @@ bool passOn(std::string& piece, const ReportSink& write)
     return written;
 }
 
-constexpr std::size_t kLabelWidth = 25; // "rejected by size_parity" and two blanks
-
-void appendField(std::string& out, std::string_view label, const std::string& value)
+// Columns the text takes on a terminal: two for a wide (East Asian) character, one for others.
+// The text is well-formed UTF-8.
+std::size_t displayWidth(std::string_view text)
 {
-    out += label;
-    out.append(kLabelWidth > label.size() ? kLabelWidth - label.size() : 1, ' ');
+    std::size_t width = 0;
+    for (std::size_t k = 0; k < text.size(); ++k) {
+        const auto byte = static_cast<unsigned char>(text[k]);
+        if ((byte & 0xC0U) == 0x80U) continue; // continuation bytes add nothing
+        char32_t point = byte;
+        if (byte >= 0xE0U && k + 2 < text.size()) {
+            point = (char32_t{byte} & 0x0FU) << 12U |
+                    (static_cast<unsigned char>(text[k + 1]) & 0x3FU) << 6U |
+                    (static_cast<unsigned char>(text[k + 2]) & 0x3FU);
+        }
+        const bool wide =
+            (point >= 0x1100 && point <= 0x115F) || (point >= 0x2E80 && point <= 0xA4CF) ||
+            (point >= 0xAC00 && point <= 0xD7A3) || (point >= 0xF900 && point <= 0xFAFF) ||
+            (point >= 0xFE30 && point <= 0xFE4F) || (point >= 0xFF00 && point <= 0xFF60) ||
+            (point >= 0xFFE0 && point <= 0xFFE6) || byte >= 0xF0U;
+        width += wide ? 2 : 1;
+    }
+    return width;
+}
+
+// A group as players know it, by its row's caption, and as the JSON names it: "杀合值 (tail)".
+// Made once: a report of millions of draws names a group on most of its lines.
+const std::string& groupLabel(std::size_t group)
+{
+    static const auto labels = [] {
+        std::array<std::string, kConditionGroupCount> made;
+        for (const ConditionEntry& entry : conditionCatalogue()) {
+            made[entry.index()] = std::string(entry.caption) + " (" + std::string(entry.key) + ")";
+        }
+        return made;
+    }();
+    return labels[group];
+}
+
+std::string rejectedByLabel(std::size_t group) { return "rejected by " + groupLabel(group); }
+
+// Wide enough for "longest miss run" and the group rows in use, two blanks beyond the widest.
+std::size_t labelWidth(GroupMask active)
+{
+    std::size_t width = 25;
+    for (std::size_t group = 0; group < kConditionGroupCount; ++group) {
+        if (active[group]) width = std::max(width, displayWidth(rejectedByLabel(group)) + 2);
+    }
+    return width;
+}
+
+void appendPadded(std::string& out, std::string_view text, std::size_t width, bool right)
+{
+    const std::size_t shown = displayWidth(text);
+    const std::size_t fill = shown < width ? width - shown : 0;
+    if (right) out.append(fill, ' ');
+    out += text;
+    if (!right) out.append(fill, ' ');
+}
+
+void appendField(std::string& out, std::size_t width, std::string_view label,
+                 const std::string& value)
+{
+    appendPadded(out, label, width - 1, false);
+    out += ' ';
     out += value;
     out += '\n';
 }
 
-void appendGroupFields(std::string& out,
+void appendGroupFields(std::string& out, std::size_t width,
                        const std::array<std::size_t, kConditionGroupCount>& counts,
                        GroupMask active)
 {
     for (std::size_t group = 0; group < kConditionGroupCount; ++group) {
-        if (!active[group]) continue;
-        appendField(out, "rejected by " + std::string(conditionCatalogue()[group].key),
-                    std::to_string(counts[group]));
+        if (active[group])
+            appendField(out, width, rejectedByLabel(group), std::to_string(counts[group]));
     }
 }
 
@@ -59,30 +117,28 @@ std::string percentage(std::size_t part, std::size_t whole)
     return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
 }
 
-void appendPadded(std::string& out, std::string_view text, std::size_t width, bool right)
-{
-    const std::size_t fill = text.size() < width ? width - text.size() : 0;
-    if (right) out.append(fill, ' ');
-    out += text;
-    if (!right) out.append(fill, ' ');
-}
-
 void appendNumber(std::string& out, int number)
 {
     out += static_cast<char>('0' + number / 10);
     out += static_cast<char>('0' + number % 10);
 }
 
-// Appends the names of the groups in the mask, in group order, each wrapped in quote and joined
-// by separator.
-void appendGroups(std::string& out, GroupMask groups, std::string_view quote, char separator)
+// Appends what rejects a number: "list" first when the list never held it, then each group in
+// the mask, in group order; as JSON strings or as the labels players read.
+void appendRejections(std::string& out, bool listed, GroupMask groups, bool json)
 {
     bool first = true;
+    const auto append = [&](std::string_view text) {
+        if (!first) out += json ? "," : ", ";
+        if (json) out += '"';
+        out += text;
+        if (json) out += '"';
+        first = false;
+    };
+    if (!listed) append(json ? "list" : "不在组号中");
     for (std::size_t group = 0; group < kConditionGroupCount; ++group) {
         if (!groups[group]) continue;
-        if (!first) out += separator;
-        out.append(quote).append(conditionCatalogue()[group].key).append(quote);
-        first = false;
+        append(json ? conditionCatalogue()[group].key : std::string_view(groupLabel(group)));
     }
 }
 
@@ -96,7 +152,7 @@ bool writeHistoryText(const HistoryReport& report, const ReportSink& write)
     std::size_t issueWidth = 0;
     for (const Draw& draw : report.draws) {
         if (!draw.issue.empty())
-            issueWidth = std::max({issueWidth, draw.issue.size(), std::size_t{5}});
+            issueWidth = std::max({issueWidth, displayWidth(draw.issue), std::size_t{5}});
     }
     std::string out;
     out.reserve(kPieceBytes + 600);
@@ -116,25 +172,27 @@ bool writeHistoryText(const HistoryReport& report, const ReportSink& write)
         }
         appendNumber(out, draw.number);
         out += "    ";
-        const GroupMask rejected = report.rejections[static_cast<std::size_t>(draw.number)];
+        const auto number = static_cast<std::size_t>(draw.number);
+        const GroupMask rejected = report.rejections[number];
         if (!isKept(report, draw)) {
             out += "missed  ";
         } else {
             out += rejected.any() ? "kept    " : "kept";
         }
-        appendGroups(out, rejected, "", ' ');
+        appendRejections(out, report.listed[number], rejected, false);
         out += '\n';
         if (out.size() >= kPieceBytes && !passOn(out, write)) return false;
     }
     out += '\n';
     const std::size_t draws = report.draws.size();
-    appendField(out, "draws", std::to_string(draws));
-    appendField(out, "kept", std::to_string(report.keptCount));
-    appendField(out, "kept %", percentage(report.keptCount, draws));
-    appendField(out, "longest miss run", std::to_string(report.longestMissRun));
-    appendField(out, "current miss run", std::to_string(report.currentMissRun));
-    appendGroupFields(out, report.rejectedBy, report.active);
-    appendField(out, "numbers per draw", std::to_string(report.numbersPerDraw));
+    const std::size_t width = labelWidth(report.active);
+    appendField(out, width, "draws", std::to_string(draws));
+    appendField(out, width, "kept", std::to_string(report.keptCount));
+    appendField(out, width, "kept %", percentage(report.keptCount, draws));
+    appendField(out, width, "longest miss run", std::to_string(report.longestMissRun));
+    appendField(out, width, "current miss run", std::to_string(report.currentMissRun));
+    appendGroupFields(out, width, report.rejectedBy, report.active);
+    appendField(out, width, "numbers per draw", std::to_string(report.numbersPerDraw));
     return passOn(out, write);
 }
 
@@ -156,7 +214,8 @@ bool writeHistoryJson(const HistoryReport& report, const ReportSink& write)
         appendNumber(out, draw.number);
         out += isKept(report, draw) ? "\",\"kept\":true" : "\",\"kept\":false";
         out += ",\"rejected_by\":[";
-        appendGroups(out, report.rejections[static_cast<std::size_t>(draw.number)], "\"", ',');
+        const auto number = static_cast<std::size_t>(draw.number);
+        appendRejections(out, report.listed[number], report.rejections[number], true);
         out += "]}";
         if (out.size() >= kPieceBytes && !passOn(out, write)) return false;
     }
@@ -173,9 +232,10 @@ bool writeHistoryJson(const HistoryReport& report, const ReportSink& write)
 std::string statsText(const GroupStats& stats, GroupMask active)
 {
     std::string out;
-    appendGroupFields(out, stats.rejectedBy, active);
-    appendField(out, "in", std::to_string(stats.in));
-    appendField(out, "out", std::to_string(stats.out));
+    const std::size_t width = labelWidth(active);
+    appendGroupFields(out, width, stats.rejectedBy, active);
+    appendField(out, width, "in", std::to_string(stats.in));
+    appendField(out, width, "out", std::to_string(stats.out));
     return out;
 }
 

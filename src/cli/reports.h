@@ -13,11 +13,14 @@ namespace shrink2d::cli {
 // Takes the successive pieces of a report; false stops the writing.
 using ReportSink = std::function<bool(std::string_view)>;
 
-// A line per draw (line, issue when the file gives any, number, kept or missed, the groups that
-// reject it), a blank line and the summary; ends with a line break. False when write failed.
+// A line per draw (line, issue when the file gives any, number, kept or missed, 不在组号中 when
+// the list lacks it, the groups that reject it), a blank line and the summary; groups are shown
+// as "杀合值 (tail)" and columns are aligned for wide characters. Ends with a line break. False
+// when write failed.
 bool writeHistoryText(const HistoryReport& report, const ReportSink& write);
 
-// {"draws":[…],"summary":{…},"rows":{…}} on one line, keys in this order, a row for every group.
+// {"draws":[…],"summary":{…},"rows":{…}} on one line, keys in this order, a row for every group;
+// a draw's "rejected_by" starts with "list" when the list lacks it.
 bool writeHistoryJson(const HistoryReport& report, const ReportSink& write);
 
 // The elements each active group rejects, then how many came in and how many survive.

@@ -92,6 +92,7 @@ const std::array<ConditionEntry, kConditionGroupCount> kCatalogue = {{
 template <typename... Visitors> struct Overloaded : Visitors... {
     using Visitors::operator()...;
 };
+template <typename... Visitors> Overloaded(Visitors...) -> Overloaded<Visitors...>;
 
 } // namespace
 

@@ -49,17 +49,23 @@ KeepTable keepTable(const RejectionTable& rejections, std::size_t tolerance, boo
     return keep;
 }
 
-// The elements that the banker digits (when any are set) and the table keep, each followed by
-// one blank; nullopt at the first element the banker digits let through that cannot be
-// classified. One walk, and no branch on the verdict for the usual two-digit element: it is
-// always copied and the output only moves on when it survives.
-std::optional<std::string> keepSurvivors(std::string_view text, const KeepTable& keep,
-                                         DigitSet banker)
+struct Survivors {
+    std::string text; // each followed by one blank
+    std::size_t count = 0;
+};
+
+// The elements that the banker digits (when any are set) and the table keep, and how many;
+// nullopt at the first element the banker digits let through that cannot be classified. One
+// walk, and no branch on the verdict for the usual two-digit element: it is always copied and
+// the output only moves on when it survives.
+std::optional<Survivors> keepSurvivors(std::string_view text, const KeepTable& keep,
+                                       DigitSet banker)
 {
     const std::string_view body = trimBlanks(text);
     // Each element writes at most what it takes up with its blank, and the last one adds a blank.
     std::string out(body.size() + 1, '\0');
     std::size_t written = 0;
+    std::size_t kept = 0;
     std::size_t pos = 0;
     const std::size_t size = body.size();
     while (pos < size) {
@@ -69,7 +75,10 @@ std::optional<std::string> keepSurvivors(std::string_view text, const KeepTable&
             out[written] = first;
             out[written + 1] = body[pos + 1];
             out[written + 2] = ' ';
-            written += 3U * keep[static_cast<std::size_t>(numberOf(first, body[pos + 1]))];
+            const std::size_t survives =
+                keep[static_cast<std::size_t>(numberOf(first, body[pos + 1]))];
+            written += 3U * survives;
+            kept += survives;
             pos += 3;
             continue;
         }
@@ -82,12 +91,13 @@ std::optional<std::string> keepSurvivors(std::string_view text, const KeepTable&
                 element.copy(out.data() + written, element.size());
                 written += element.size();
                 out[written++] = ' ';
+                ++kept;
             }
         }
         pos = end + 1;
     }
     out.resize(written);
-    return out;
+    return Survivors{std::move(out), kept};
 }
 
 // The first element of the list text that cannot be classified, with its 1-based position.
@@ -121,9 +131,10 @@ std::optional<std::string> bankerFilter(std::string_view listText, DigitSet bank
 ConditionResult applyConditions(std::string_view listText, const FilterSettings& settings)
 {
     ConditionResult result;
-    if (std::optional<std::string> kept =
+    if (std::optional<Survivors> kept =
             keepSurvivors(listText, keepTable(rejectionTable(settings), 0, false), DigitSet{})) {
-        result.listText = std::move(*kept);
+        result.listText = std::move(kept->text);
+        result.count = kept->count;
     } else {
         result.unreadable = firstUnreadable(listText);
     }
@@ -135,7 +146,7 @@ PassOutcome runFilterPass(std::string_view listText, const FilterSettings& setti
 {
     PassOutcome outcome;
     outcome.listWasEmpty = listText.empty();
-    std::optional<std::string> survivors;
+    std::optional<Survivors> survivors;
     std::optional<std::string> banked;
     std::string_view afterBanker = listText;
     if (bankerStep) {
@@ -160,10 +171,10 @@ PassOutcome runFilterPass(std::string_view listText, const FilterSettings& setti
             outcome.unreadable = std::move(result.unreadable);
             return outcome;
         }
-        survivors = std::move(result.listText);
+        survivors = Survivors{std::move(result.listText), result.count};
     }
-    outcome.listText = std::move(*survivors);
-    outcome.countLine = countLine(countCandidates(outcome.listText));
+    outcome.listText = std::move(survivors->text);
+    outcome.countLine = countLine(survivors->count);
     return outcome;
 }
 
@@ -174,9 +185,9 @@ PassOutcome runTolerantPass(std::string_view listText, const FilterSettings& set
     PassOutcome outcome;
     outcome.listWasEmpty = listText.empty();
     const KeepTable keep = keepTable(rejectionTable(settings), tolerance, true);
-    if (std::optional<std::string> kept = keepSurvivors(listText, keep, DigitSet{})) {
-        outcome.listText = std::move(*kept);
-        outcome.countLine = countLine(countCandidates(outcome.listText));
+    if (std::optional<Survivors> kept = keepSurvivors(listText, keep, DigitSet{})) {
+        outcome.listText = std::move(kept->text);
+        outcome.countLine = countLine(kept->count);
     } else {
         outcome.listText = listText;
         outcome.unreadable = firstUnreadable(listText);

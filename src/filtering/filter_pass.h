@@ -31,7 +31,8 @@ struct Unreadable {
 std::optional<std::string> bankerFilter(std::string_view listText, DigitSet banker);
 
 struct ConditionResult {
-    std::string listText; // the survivors in their old order, each followed by one blank
+    std::string listText;  // the survivors in their old order, each followed by one blank
+    std::size_t count = 0; // how many survive
     std::optional<Unreadable> unreadable; // set: the pass stopped and listText is empty
 };
 

@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <signal.h>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -14,6 +16,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -58,8 +61,10 @@ protected:
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 
-    // Runs the program with these arguments and this standard input; waits for it.
-    CliRun run(const Args& args, const std::string& input = "") const
+    // Runs the program with these arguments and this standard input, as a shell would (SIGPIPE
+    // at its default); waits for it. Standard output goes to a file unless output names another.
+    CliRun run(const Args& args, const std::string& input = "",
+               const std::string& output = "") const
     {
         const std::string in = writeFile("stdin", input);
         const fs::path out = m_dir / "stdout";
@@ -67,10 +72,22 @@ protected:
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_addopen(&actions, 0, in.c_str(), O_RDONLY, 0);
-        posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                         0600);
+        if (m_outputPipe >= 0) {
+            posix_spawn_file_actions_adddup2(&actions, m_outputPipe, 1);
+        } else {
+            posix_spawn_file_actions_addopen(&actions, 1,
+                                             output.empty() ? out.c_str() : output.c_str(),
+                                             O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        }
         posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                          0600);
+        posix_spawnattr_t attributes;
+        posix_spawnattr_init(&attributes);
+        sigset_t pipeSignal;
+        sigemptyset(&pipeSignal);
+        sigaddset(&pipeSignal, SIGPIPE);
+        posix_spawnattr_setsigdefault(&attributes, &pipeSignal);
+        posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
         std::vector<std::string> argvStrings{SHRINK2D_CLI_PATH};
         argvStrings.insert(argvStrings.end(), args.begin(), args.end());
         std::vector<char*> argv;
@@ -81,8 +98,9 @@ protected:
         CliRun result;
         pid_t pid = 0;
         const int spawned =
-            posix_spawn(&pid, SHRINK2D_CLI_PATH, &actions, nullptr, argv.data(), environ);
+            posix_spawn(&pid, SHRINK2D_CLI_PATH, &actions, &attributes, argv.data(), environ);
         posix_spawn_file_actions_destroy(&actions);
+        posix_spawnattr_destroy(&attributes);
         if (spawned != 0) {
             ADD_FAILURE() << "cannot start " << SHRINK2D_CLI_PATH;
             return result;
@@ -90,16 +108,18 @@ protected:
         int status = 0;
         ::waitpid(pid, &status, 0);
         result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-        result.out = readFile(out);
+        if (output.empty() && m_outputPipe < 0) result.out = readFile(out);
         result.err = readFile(err);
         return result;
     }
 
     fs::path m_dir;
+    int m_outputPipe = -1; // the write end of a pipe for standard output, when set
 };
 
 std::string hundredNumbersOneALine() { return test::hundredNumbers('\n'); }
 using test::countLine;
+using test::PrintTo;
 
 TEST_F(CliProcess, DefaultRunPrintsTheHundredNumbersAndTheCountLine)
 {
@@ -214,6 +234,20 @@ TEST_F(CliProcess, HistoryCountsTheNumbersOfTheGeneratedList)
         << result.out;
 }
 
+// 01 first and 5 second leave 05 and 15: a draw outside them is missed whatever the tolerance.
+TEST_F(CliProcess, HistoryMissesDrawsOutsideTheGeneratedList)
+{
+    const std::string draws = writeFile("draws.txt", "90\n27\n15\n");
+    const CliRun result = run({"--history", draws, "--first", "01", "--second", "5", "--json",
+                               "--tolerance", "9", "--kill-sum", "9"});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_NE(result.out.find(R"({"line":1,"issue":null,"number":"90","kept":false,)"
+                              R"("rejected_by":["list","sum"]})"),
+              std::string::npos)
+        << result.out;
+    EXPECT_NE(result.out.find(R"("summary":{"draws":3,"kept":1,)"), std::string::npos);
+}
+
 TEST_F(CliProcess, SavedConditionsReadBackGiveTheSameOutput)
 {
     const Args conditions{"--banker",      "38",    "--kill-sum",         "18,0,7",
@@ -240,10 +274,13 @@ TEST_F(CliProcess, SavedConditionsReadBackGiveTheSameOutput)
     EXPECT_NE(twice.err.find("--kill-sum"), std::string::npos);
 }
 
+const std::string kHelpHint = "Run 'shrink2d-cli --help' to see the options.\n";
+
 struct UsageCase {
     const char* name;
     Args args;
     std::string named;
+    std::optional<bool> helpHint; // follows a mistake on the command line, not a file's problem
 };
 
 class CliUsage : public CliProcess, public testing::WithParamInterface<UsageCase> {};
@@ -254,27 +291,186 @@ TEST_P(CliUsage, ExitsTwoWithNothingOnStandardOutput)
     EXPECT_EQ(result.exitCode, 2);
     EXPECT_EQ(result.out, "");
     EXPECT_NE(result.err.find(GetParam().named), std::string::npos) << result.err;
+    if (GetParam().helpHint) {
+        EXPECT_EQ(result.err.ends_with(kHelpHint), *GetParam().helpHint);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     BadRuns, CliUsage,
     testing::Values(
-        UsageCase{"UnknownOption", {"--nope"}, "--nope"},
-        UsageCase{"SumAbove18", {"--kill-sum", "19"}, "19"},
-        UsageCase{
-            "MissingFile", {"--list", "/nonexistent/numbers.txt"}, "/nonexistent/numbers.txt"},
-        UsageCase{"DirectoryAsFile", {"--list", "/"}, "\"/\""},
-        UsageCase{"ToleranceTen", {"--tolerance", "10"}, "--tolerance"},
-        UsageCase{
-            "MissingHistory", {"--history", "/nonexistent/draws.txt"}, "/nonexistent/draws.txt"},
-        UsageCase{"HistoryOfAList", {"--history", "h", "--list", "l"}, "--history"},
-        UsageCase{"LastWithoutHistory", {"--last", "3"}, "--history"},
-        UsageCase{
-            "MissingConditions", {"--conditions", "/nonexistent/c.json"}, "/nonexistent/c.json"},
+        UsageCase{"UnknownOption", {"--nope"}, "--nope", true},
+        UsageCase{"SumAbove18", {"--kill-sum", "19"}, "19", true},
+        UsageCase{"MissingFile",
+                  {"--list", "/nonexistent/numbers.txt"},
+                  "shrink2d-cli: --list /nonexistent/numbers.txt: cannot be read: No such file",
+                  false},
+        UsageCase{"DirectoryAsFile", {"--list", "/"}, "--list /: cannot be read: ", false},
+        UsageCase{"EmptyFileName", {"--list", ""}, "--list \"\": cannot be read: ", false},
+        UsageCase{"ListOfEndlessZeros",
+                  {"--list", "/dev/zero"},
+                  "shrink2d-cli: --list /dev/zero: larger than 256 MiB\n",
+                  false},
+        UsageCase{"ToleranceTen", {"--tolerance", "10"}, "--tolerance", true},
+        UsageCase{"MissingHistory",
+                  {"--history", "/nonexistent/draws.txt"},
+                  "--history /nonexistent/draws.txt: cannot be read: ",
+                  false},
+        UsageCase{"HistoryOfAList", {"--history", "h", "--list", "l"}, "--history", true},
+        UsageCase{"LastWithoutHistory", {"--last", "3"}, "--history", true},
+        UsageCase{"MissingConditions",
+                  {"--conditions", "/nonexistent/c.json"},
+                  "/nonexistent/c.json",
+                  std::nullopt},
+        UsageCase{"ConditionsAndListFromStandardInput",
+                  {"--conditions", "-", "--list", "-"},
+                  "shrink2d-cli: --list \"-\": standard input is already read by --conditions\n",
+                  true},
+        UsageCase{"HistoryAndConditionsFromStandardInput",
+                  {"--history", "-", "--conditions", "-"},
+                  "--history \"-\": standard input is already read by --conditions\n",
+                  true},
+        UsageCase{"SaveToStandardOutput",
+                  {"--save-conditions", "-"},
+                  "shrink2d-cli: --save-conditions \"-\": conditions are saved to a file, not to "
+                  "standard output\n",
+                  true},
+        UsageCase{"SaveOverADirectory",
+                  {"--save-conditions", "/"},
+                  "shrink2d-cli: --save-conditions /: a directory, not a regular file\n",
+                  false},
         UsageCase{"SaveIntoMissingDirectory",
                   {"--save-conditions", "/nonexistent/c.json"},
-                  "/nonexistent/c.json"}),
+                  "shrink2d-cli: --save-conditions /nonexistent/c.json: cannot be written: No "
+                  "such file or directory\n",
+                  false}),
     test::ByName());
+
+// --save-conditions among the files of a run. Every row starts from the same directory: a list
+// l.txt (mode 0600), a history d.txt, a list bad.txt the pass stops in, link.txt pointing to
+// l.txt, a FIFO and a condition file c.json. In arguments and messages "@" stands for the
+// directory; standard input is the file @stdin.
+struct SaveCase {
+    const char* name;
+    Args args;
+    int exitCode;
+    std::string err;
+    const char* replaced = ""; // the one file that may change
+};
+
+class CliSave : public CliProcess, public testing::WithParamInterface<SaveCase> {
+protected:
+    const std::vector<std::pair<std::string, std::string>> m_files = {
+        {"l.txt", "05 15\n"},
+        {"d.txt", "90\n"},
+        {"bad.txt", "05 x7\n"},
+        {"c.json", "{\"version\": 1, \"kill-span\": [0]}\n"}};
+
+    std::string inDirectory(std::string text) const
+    {
+        for (std::size_t at = text.find('@'); at != std::string::npos; at = text.find('@', at)) {
+            text.replace(at, 1, m_dir.string() + "/");
+        }
+        return text;
+    }
+};
+
+TEST_P(CliSave, WritesOnlyARegularFileThatNoInputIs)
+{
+    for (const auto& [name, content] : m_files) writeFile(name, content);
+    fs::permissions(m_dir / "l.txt", fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink("l.txt", m_dir / "link.txt");
+    ASSERT_EQ(::mkfifo((m_dir / "fifo").c_str(), 0600), 0);
+
+    Args args;
+    for (const std::string& arg : GetParam().args) args.push_back(inDirectory(arg));
+    const CliRun result = run(args, "17\n");
+    EXPECT_EQ(result.exitCode, GetParam().exitCode);
+    EXPECT_EQ(result.err, inDirectory(GetParam().err));
+
+    for (const auto& [name, content] : m_files) {
+        const std::string now = readFile(m_dir / name);
+        EXPECT_EQ(name == GetParam().replaced ? now.substr(0, 16) : now,
+                  name == GetParam().replaced ? "{\n  \"version\": 1" : content)
+            << name;
+    }
+    EXPECT_EQ(fs::status(m_dir / "l.txt").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_TRUE(fs::is_symlink(m_dir / "link.txt"));
+    EXPECT_TRUE(fs::is_fifo(m_dir / "fifo"));
+    EXPECT_EQ(fs::exists(m_dir / "new.json"), std::string_view(GetParam().replaced) == "new.json");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Targets, CliSave,
+    testing::Values(
+        SaveCase{"OverTheList",
+                 {"--list", "@l.txt", "--save-conditions", "@l.txt", "--kill-span", "0"},
+                 2,
+                 "shrink2d-cli: --save-conditions @l.txt: the same file as --list @l.txt, which "
+                 "saving would overwrite\n" +
+                     kHelpHint},
+        SaveCase{"OverTheHistory",
+                 {"--history", "@d.txt", "--save-conditions", "@d.txt"},
+                 2,
+                 "shrink2d-cli: --save-conditions @d.txt: the same file as --history @d.txt, "
+                 "which saving would overwrite\n" +
+                     kHelpHint},
+        SaveCase{"OverTheListByALink",
+                 {"--list", "@l.txt", "--save-conditions", "@link.txt"},
+                 2,
+                 "shrink2d-cli: --save-conditions @link.txt: the same file as --list @l.txt, "
+                 "which saving would overwrite\n" +
+                     kHelpHint},
+        SaveCase{"OverRedirectedStandardInput",
+                 {"--list", "-", "--save-conditions", "@stdin"},
+                 2,
+                 "shrink2d-cli: --save-conditions @stdin: the same file as --list standard "
+                 "input, which saving would overwrite\n" +
+                     kHelpHint},
+        SaveCase{"OverAFifo",
+                 {"--save-conditions", "@fifo"},
+                 2,
+                 "shrink2d-cli: --save-conditions @fifo: a FIFO, not a regular file\n"},
+        SaveCase{"AfterAMissingList",
+                 {"--list", "@missing.txt", "--save-conditions", "@new.json"},
+                 2,
+                 "shrink2d-cli: --list @missing.txt: cannot be read: No such file or directory\n"},
+        SaveCase{"AfterAStoppedPass",
+                 {"--list", "@bad.txt", "--save-conditions", "@new.json"},
+                 3,
+                 "shrink2d-cli: 第 2 项 “x7” 不是两位数字的号码，过滤已停止。\n"
+                 "The list may hold only two-digit numbers (00 to 99) separated by blanks.\n"},
+        SaveCase{"NewFile", {"--save-conditions", "@new.json"}, 0, "", "new.json"},
+        SaveCase{"OverTheConditionsRead",
+                 {"--conditions", "@c.json", "--save-conditions", "@c.json", "--banker", "5"},
+                 0,
+                 "",
+                 "c.json"},
+        SaveCase{"ThroughALinkKeepingTheMode",
+                 {"--save-conditions", "@link.txt", "--banker", "5"},
+                 0,
+                 "",
+                 "l.txt"}),
+    test::ByName());
+
+// A full disk is reported; a reader that goes away (| head) ends the program quietly by SIGPIPE.
+TEST_F(CliProcess, OutputThatCannotBeWritten)
+{
+    const CliRun full = run({}, "", "/dev/full");
+    EXPECT_EQ(full.exitCode, 1);
+    EXPECT_EQ(full.err, "shrink2d-cli: standard output could not be written: No space left on "
+                        "device\n");
+
+    int ends[2] = {-1, -1};
+    ASSERT_EQ(::pipe(ends), 0);
+    ::close(ends[0]);
+    m_outputPipe = ends[1];
+    const CliRun closed = run({"--first", "0"});
+    ::close(ends[1]);
+    EXPECT_EQ(closed.exitCode, 128 + SIGPIPE);
+    EXPECT_EQ(closed.err, "");
+}
 
 TEST_F(CliProcess, HelpAndVersionExitZero)
 {

@@ -34,14 +34,21 @@ TEST(HistoryFile, ReadsEveryLineForm)
                                 "2026004;88\n"
                                 " \t \n"
                                 "3 1\n"
-                                "2026005 周一, 12 ";
+                                "2026005 周一, 12 \n"
+                                "37 # note\n"
+                                " \t# indented note\n"
+                                "2026006\u30004\u30005\n"
+                                "2026007，2，6；\n";
     EXPECT_EQ(drawsOf(content), (std::vector<Draw>{{2, "", 37},
                                                    {3, "2026001", 45},
                                                    {5, "2026002", 37},
                                                    {6, "2026-01-05", 9},
                                                    {7, "2026004", 88},
                                                    {9, "", 31},
-                                                   {10, "2026005", 12}}));
+                                                   {10, "2026005", 12},
+                                                   {11, "", 37},
+                                                   {13, "2026006", 45},
+                                                   {14, "2026007", 26}}));
 }
 
 struct RefusedHistory {
@@ -68,23 +75,32 @@ INSTANTIATE_TEST_SUITE_P(
     Lines, HistoryRefused,
     testing::Values(
         RefusedHistory{"OneDigit", "37\n3\n",
-                       "--history: \"h.txt\" line 2 holds no draw: \"3\"" + kForms},
+                       "--history h.txt line 2: \"3\" holds no draw" + kForms},
         RefusedHistory{"ThreeDigits", "2026001 123\n",
-                       "--history: \"h.txt\" line 1 holds no draw: \"2026001 123\"" + kForms},
+                       "--history h.txt line 1: \"2026001 123\" holds no draw" + kForms},
         RefusedHistory{"WordAfterDraw", "2026001 3 7 x\r\n",
-                       "--history: \"h.txt\" line 1 holds no draw: \"2026001 3 7 x\"" + kForms},
+                       "--history h.txt line 1: \"2026001 3 7 x\" holds no draw" + kForms},
         RefusedHistory{"FullWidthDigits", "３７\n",
-                       "--history: \"h.txt\" line 1 holds no draw: \"３７\"" + kForms},
+                       "--history h.txt line 1: \"３７\" holds no draw" + kForms},
         RefusedHistory{"SeparatorsOnly", ",;\n",
-                       "--history: \"h.txt\" line 1 holds no draw: \",;\"" + kForms},
+                       "--history h.txt line 1: \",;\" holds no draw" + kForms},
         RefusedHistory{"ControlCharacter", "#\n37\x01\n",
-                       "--history: \"h.txt\" line 2 holds no draw: \"37\\x01\"" + kForms},
+                       "--history h.txt line 2: \"37\\x01\" holds no draw" + kForms},
         RefusedHistory{"BinaryZero", std::string("37\0\n", 4),
-                       "--history: \"h.txt\" line 1 holds no draw: \"37\\x00\"" + kForms},
+                       "--history h.txt line 1: \"37\\x00\" holds no draw" + kForms},
+        RefusedHistory{"DrawOnlyInComment", "2026001 # 37\n",
+                       "--history h.txt line 1: \"2026001 # 37\" holds no draw" + kForms},
+        RefusedHistory{"ThreeNumbers", "12 34 56\n",
+                       "--history h.txt line 1: \"12 34 56\" does not read as one draw: 34 "
+                       "stands between the issue 12 and the draw 56"},
+        RefusedHistory{"DigitBeforeSplitDraw", "37\n2026001 1 2 3\n",
+                       "--history h.txt line 2: \"2026001 1 2 3\" does not read as one draw: 1 "
+                       "stands between the issue 2026001 and the draw 23"},
         RefusedHistory{"MalformedUtf8InComment", "37\n# \xFF\n",
-                       "--history: \"h.txt\" line 2 is not UTF-8 text: \"# \xEF\xBF\xBD\""},
-        RefusedHistory{"CommentsOnly", "# none yet\r\n\r\n", "--history: \"h.txt\" holds no draw"},
-        RefusedHistory{"Empty", "", "--history: \"h.txt\" holds no draw"}),
+                       "--history h.txt line 2: not UTF-8 text: \"# \xEF\xBF\xBD\""},
+        RefusedHistory{"CommentsOnly", "# none yet\r\n  # nor here\r\n",
+                       "--history h.txt: holds no draw"},
+        RefusedHistory{"Empty", "", "--history h.txt: holds no draw"}),
     test::ByName());
 
 constexpr std::string_view kFourDraws = "2026001 37\n2026002 55\n12\n2026004 00\n";
@@ -106,7 +122,8 @@ HistoryReport reportOn(std::size_t tolerance)
     FilterSettings settings;
     settings.sums.values = {10};
     settings.spans.values = {0};
-    return checkDraws(drawsOf("2026001 37\n2026002 55\n12\n2026004 00\n"), settings, tolerance, 99);
+    return checkDraws(drawsOf("2026001 37\n2026002 55\n12\n2026004 00\n"), NumberSet().set(),
+                      settings, tolerance, 99);
 }
 
 TEST(HistoryReport, CountsMissRunsWithoutTolerance)
@@ -119,20 +136,49 @@ TEST(HistoryReport, CountsMissRunsWithoutTolerance)
 
 TEST(HistoryReport, TextListsRejectingGroupsEvenOfKeptDraws)
 {
-    EXPECT_EQ(whole(reportOn(1), false), "line  issue    draw  result  rejected by\n"
-                                         "   1  2026001  37    kept    sum\n"
-                                         "   2  2026002  55    missed  sum span\n"
-                                         "   3  -        12    kept\n"
-                                         "   4  2026004  00    kept    span\n"
-                                         "\n"
-                                         "draws                    4\n"
-                                         "kept                     3\n"
-                                         "kept %                   75.0\n"
-                                         "longest miss run         1\n"
-                                         "current miss run         0\n"
-                                         "rejected by sum          2\n"
-                                         "rejected by span         2\n"
-                                         "numbers per draw         99\n");
+    EXPECT_EQ(whole(reportOn(1), false),
+              "line  issue    draw  result  rejected by\n"
+              "   1  2026001  37    kept    杀和值 (sum)\n"
+              "   2  2026002  55    missed  杀和值 (sum), 杀跨度 (span)\n"
+              "   3  -        12    kept\n"
+              "   4  2026004  00    kept    杀跨度 (span)\n"
+              "\n"
+              "draws                      4\n"
+              "kept                       3\n"
+              "kept %                     75.0\n"
+              "longest miss run           1\n"
+              "current miss run           0\n"
+              "rejected by 杀和值 (sum)   2\n"
+              "rejected by 杀跨度 (span)  2\n"
+              "numbers per draw           99\n");
+}
+
+// Without --first/--second every number is listed; with them a draw the list lacks is missed
+// whatever the tolerance.
+TEST(HistoryReport, DrawOutsideTheListIsMissedFirstOfAll)
+{
+    FilterSettings settings;
+    settings.sums.values = {6, 9};
+    const HistoryReport report =
+        checkDraws(drawsOf("第1期 05\n第12期 15\n90\n"),
+                   listedNumbers(test::digits({0, 1}), test::digits({5})), settings, 1, 2);
+    EXPECT_EQ(whole(report, false), "line  issue   draw  result  rejected by\n"
+                                    "   1  第1期   05    kept\n"
+                                    "   2  第12期  15    kept    杀和值 (sum)\n"
+                                    "   3  -       90    missed  不在组号中, 杀和值 (sum)\n"
+                                    "\n"
+                                    "draws                     3\n"
+                                    "kept                      2\n"
+                                    "kept %                    66.7\n"
+                                    "longest miss run          1\n"
+                                    "current miss run          1\n"
+                                    "rejected by 杀和值 (sum)  2\n"
+                                    "numbers per draw          2\n");
+    EXPECT_NE(whole(report, true)
+                  .find(R"({"line":3,"issue":null,"number":"90","kept":false,)"
+                        R"("rejected_by":["list","sum"]}],)"
+                        R"("summary":{"draws":3,"kept":2,)"),
+              std::string::npos);
 }
 
 TEST(HistoryReport, JsonHasEveryGroupRow)
@@ -156,10 +202,10 @@ TEST(StatsReport, ActiveGroupsInTextEveryGroupInJson)
     stats.out = 81;
     GroupMask active;
     active.set(1).set(3);
-    EXPECT_EQ(statsText(stats, active), "rejected by sum          9\n"
-                                        "rejected by span         10\n"
-                                        "in                       100\n"
-                                        "out                      81\n");
+    EXPECT_EQ(statsText(stats, active), "rejected by 杀和值 (sum)   9\n"
+                                        "rejected by 杀跨度 (span)  10\n"
+                                        "in                         100\n"
+                                        "out                        81\n");
     EXPECT_EQ(statsJson(stats),
               R"({"rows":{"banker":0,"sum":9,"tail":0,"span":10,"road":0,"parity":0,)"
               R"("parity_size":0,"size_parity":0,"size":0},"in":100,"out":81})"

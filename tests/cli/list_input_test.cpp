@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
 #include <string>
 
 namespace {
@@ -56,6 +60,32 @@ TEST(ListFileRaw, DropsOnlyALeadingByteOrderMark)
                                   true),
               "05 ");
     EXPECT_EQ(listTextFromContent("05 \xEF\xBB\xBF", true), "05 \xEF\xBB\xBF");
+}
+
+} // namespace
+
+namespace {
+
+using shrink2d::cli::ReadFailure;
+using shrink2d::cli::readWholeFile;
+
+std::string failureOf(const shrink2d::cli::ReadResult& result)
+{
+    const auto* failure = std::get_if<ReadFailure>(&result);
+    return failure == nullptr ? "(read)" : failure->message;
+}
+
+// A file's size is known before reading, a device's only by reading it: both stop at the cap.
+TEST(ListFileSize, TakesUpToTheCapAndRefusesMore)
+{
+    const std::string path = testing::TempDir() + "list-cap-" + std::to_string(::getpid());
+    std::ofstream(path, std::ios::binary) << "05 17 99 ";
+    EXPECT_EQ(std::get<std::string>(readWholeFile(path, "--list", 9)), "05 17 99 ");
+    EXPECT_EQ(failureOf(readWholeFile(path, "--list", 8)),
+              "--list " + path + ": larger than 8 bytes");
+    std::remove(path.c_str());
+    EXPECT_EQ(failureOf(readWholeFile("/dev/zero", "--history", std::size_t{1} << 20)),
+              "--history /dev/zero: larger than 1 MiB");
 }
 
 } // namespace
