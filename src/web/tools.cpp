@@ -36,7 +36,8 @@ Json settingsJson(const FilterSettings& settings)
 }
 
 // The report --history --json prints for these draws, the last `last` of them when last is not
-// 0, on the list the digit rows generate; or {"error": message} for a file the CLI refuses.
+// 0, on the list the digit rows generate (a draw outside it is missed); or {"error": message}
+// for a file the CLI refuses.
 std::string historyReport(const std::string& content, const std::string& fileName, unsigned last,
                           const val& boxes, const val& kill, unsigned tolerance, unsigned first,
                           unsigned second)
@@ -50,11 +51,13 @@ std::string historyReport(const std::string& content, const std::string& fileNam
         draws.erase(draws.begin(), draws.end() - static_cast<std::ptrdiff_t>(last));
     }
     const FilterSettings settings = settingsFrom(boxes, kill);
-    const std::string list =
-        generateCandidates(DigitSet(first & 0x3FFU), DigitSet(second & 0x3FFU));
-    const PassOutcome full = runTolerantPass(list, settings, tolerance);
+    const DigitSet firstDigits(first & 0x3FFU);
+    const DigitSet secondDigits(second & 0x3FFU);
+    const PassOutcome full =
+        runTolerantPass(generateCandidates(firstDigits, secondDigits), settings, tolerance);
     const cli::HistoryReport report =
-        cli::checkDraws(std::move(draws), settings, tolerance, countCandidates(full.listText));
+        cli::checkDraws(std::move(draws), cli::listedNumbers(firstDigits, secondDigits), settings,
+                        tolerance, countCandidates(full.listText));
     std::string out;
     cli::writeHistoryJson(report, [&out](std::string_view piece) {
         out += piece;
