@@ -95,6 +95,18 @@ export function setupTools(page) {
     showHistory(report);
   });
 
+  // The strip is one tab stop; the arrow keys, Home and End move along it.
+  $('strip').addEventListener('keydown', (event) => {
+    const cells = [...$('strip').children];
+    const at = cells.indexOf(document.activeElement);
+    const to = { ArrowLeft: at - 1, ArrowRight: at + 1, Home: 0, End: cells.length - 1 }[event.key];
+    if (at < 0 || to === undefined || !cells[to]) return;
+    event.preventDefault();
+    cells[at].tabIndex = -1;
+    cells[to].tabIndex = 0;
+    cells[to].focus();
+  });
+
   function rejectedText(keys) {
     return keys.length === 0 ? '无' : keys.map((key) => captionOf[key]).join('、');
   }
@@ -133,6 +145,7 @@ export function setupTools(page) {
       mark.addEventListener('mouseenter', show);
       mark.addEventListener('focus', show);
       mark.addEventListener('click', show);
+      mark.tabIndex = strip.childElementCount === 0 ? 0 : -1;
       strip.append(mark);
       const row = document.createElement('tr');
       row.className = draw.kept ? 'kept' : 'missed';

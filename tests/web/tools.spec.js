@@ -52,6 +52,10 @@ test('历史验证 shows the summary, the strip and the table of the CLI report'
   await expect(cells.nth(1)).toHaveClass('missed');
   await cells.nth(1).hover();
   await expect(page.locator('#strip-detail')).toHaveText('2026002 55 错，被去掉：杀和值、杀跨度');
+  await cells.nth(0).focus();
+  await page.keyboard.press('ArrowRight');
+  await page.keyboard.press('ArrowRight');
+  await expect(page.locator('#strip-detail')).toHaveText('2026003 09 中，被去掉：无');
   await expect(page.locator('#history-table tbody tr')).toHaveCount(5);
   await page.getByLabel('最近').fill('2');
   await page.getByRole('button', { name: '验证' }).click();
