@@ -194,7 +194,12 @@ export function setupTools(page) {
     const tools = await openTools();
     const all = schemes();
     all[name] = tools.writeConditions(page.settings());
-    localStorage.setItem(SCHEMES_KEY, JSON.stringify(all));
+    try {
+      localStorage.setItem(SCHEMES_KEY, JSON.stringify(all));
+    } catch {
+      say('无法保存：浏览器不允许本网页保存数据（可改用“下载方案文件”）');
+      return;
+    }
     listSchemes(name);
     say(`已保存方案“${name}”`);
   });
@@ -209,7 +214,12 @@ export function setupTools(page) {
     const all = schemes();
     if (!(name in all)) return;
     delete all[name];
-    localStorage.setItem(SCHEMES_KEY, JSON.stringify(all));
+    try {
+      localStorage.setItem(SCHEMES_KEY, JSON.stringify(all));
+    } catch {
+      say('无法删除：浏览器不允许本网页保存数据');
+      return;
+    }
     listSchemes();
     say(`已删除方案“${name}”`);
   });
