@@ -52,7 +52,7 @@ export function setupTools(page) {
       const result = core.stats(page.list(), settings);
       body.replaceChildren();
       if (result.unreadable) {
-        $('stats-message').textContent = result.unreadable.message;
+        $('stats-message').textContent = `无法统计：${result.unreadable.message}`;
         $('stats-in').textContent = '';
         $('stats-out').textContent = '';
         return;
