@@ -96,3 +96,14 @@ test.describe('offline', () => {
     await expect(form.count).toHaveValue('       共计:90注');
   });
 });
+
+test('the site asks no other host for anything', async ({ page, site }) => {
+  const hosts = new Set();
+  page.on('request', (request) => hosts.add(new URL(request.url()).host));
+  await page.goto(site);
+  await page.waitForSelector('html[data-ready]');
+  await page.getByLabel('开奖号码').fill('37\n');
+  await page.getByRole('button', { name: '验证' }).click();
+  await expect(page.locator('#strip button')).toHaveCount(1);
+  expect([...hosts]).toEqual([new URL(site).host]);
+});
