@@ -1,7 +1,7 @@
 # Everyday commands. Each one first installs whatever Debian packages it lacks.
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build run test screenshot bench sanitize-test fuzz lint format format-check package clean
+.PHONY: all deps build run test screenshot bench sanitize-test fuzz lint format format-check package clean web serve web-test
 
 all: build
 
@@ -15,14 +15,27 @@ build: deps
 run: build
 	@bash scripts/run-window.sh
 
-test: build
+test: build web
 	@ctest --preset default
+	@bash scripts/web-test.sh
+
+# The web edition: build/web/ is a static site (see README.md).
+web:
+	@bash scripts/build-web.sh $(WEB_FLAGS)
+
+serve: web
+	@node scripts/serve-web.mjs build/web 8080
+
+# The browser tests: Playwright on Debian's Chromium, against build/web/ on a free local port.
+web-test: web build
+	@bash scripts/web-test.sh
 
 screenshot: build
 	@QT_QPA_PLATFORM=offscreen build/bin/shrink2d-screenshot build/screenshots
 
-bench: build
+bench: build web
 	@bash bench/run.sh
+	@bash scripts/web-test.sh --bench
 
 sanitize-test:
 	@bash scripts/install-deps.sh base

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a group of make targets needs, and nothing when all are present.
-#   scripts/install-deps.sh [base|fuzz|lint|package]...   (default: base)
+#   scripts/install-deps.sh [base|fuzz|lint|package|web]...   (default: base)
 set -euo pipefail
 
 base=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
@@ -11,6 +11,11 @@ fuzz=(clang libclang-rt-14-dev)
 lint=(clang-format clang-tidy)
 # make package: the checkers, help2man for shrink2d-cli(1), dpkg-shlibdeps and the file(1) it uses.
 package=(lintian help2man appstream desktop-file-utils man-db dpkg-dev file)
+# make web and the browser tests: Emscripten, Chromium, cmake and ninja; Node and npm from Debian
+# only where no node is installed at all.
+web=(emscripten chromium cmake ninja-build python3)
+command -v node >/dev/null 2>&1 || web+=(nodejs)
+command -v npm >/dev/null 2>&1 || web+=(npm)
 
 groups=("$@")
 [ ${#groups[@]} -gt 0 ] || groups=(base)
@@ -21,7 +26,8 @@ for group in "${groups[@]}"; do
         fuzz) wanted+=("${fuzz[@]}") ;;
         lint) wanted+=("${lint[@]}") ;;
         package) wanted+=("${package[@]}") ;;
-        *) echo "install-deps: unknown group '$group' (base, fuzz, lint, package)" >&2; exit 2 ;;
+        web) wanted+=("${web[@]}") ;;
+        *) echo "install-deps: unknown group '$group' (base, fuzz, lint, package, web)" >&2; exit 2 ;;
     esac
 done
 

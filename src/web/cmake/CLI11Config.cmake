@@ -1,0 +1,3 @@
+# CLI11's headers alone, for the cross build (see ../CMakeLists.txt).
+include(${CMAKE_CURRENT_LIST_DIR}/headers.cmake)
+shrink2d_header_target(CLI11::CLI11 CLI)

@@ -1,0 +1,238 @@
+// The web edition's front end to the core, as the command line is another: the page calls these
+// functions through embind and keeps no rule of its own. This module is what the form needs and
+// loads with the page; tools.cpp, loaded when a tool of "更多" is first used, holds the command
+// line's file formats. Lists come in through memory the page allocated with malloc (a string
+// argument would be copied onto the small stack); reports go out as JSON text, in the command
+// line's formats where it has one.
+
+#include "cli/reports.h"
+#include "filtering/candidate_list.h"
+#include "filtering/catalogue.h"
+#include "filtering/filter_pass.h"
+#include "filtering/generation.h"
+#include "filtering/messages.h"
+#include "filtering/version.h"
+#include "web/bridge.h"
+#include "window/home_page.h"
+#include "window/layout.h"
+#include "window/notice.h"
+
+#include <emscripten/bind.h>
+#include <nlohmann/json.hpp>
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace shrink2d::web {
+namespace {
+
+using Json = nlohmann::ordered_json;
+using emscripten::val;
+
+std::string text(std::string_view view) { return std::string(view); }
+
+Json boxJson(const layout::Box& box) { return {box.left, box.top, box.width, box.height}; }
+
+Json gridJson(const layout::Grid& grid)
+{
+    return {{"first", boxJson(grid.first)},
+            {"across", grid.across},
+            {"down", grid.down},
+            {"perRow", grid.perRow}};
+}
+
+// One row of a layout table, tagged with its kind.
+struct RowJson {
+    Json operator()(const layout::FrameRow& row) const
+    {
+        return {{"kind", "frame"},
+                {"name", row.name},
+                {"item", row.item},
+                {"caption", row.caption},
+                {"box", boxJson(row.box)}};
+    }
+    Json operator()(const layout::BoxesRow& row) const
+    {
+        return {{"kind", "boxes"},
+                {"frame", row.frame},
+                {"name", row.name},
+                {"grid", gridJson(row.grid)}};
+    }
+    Json operator()(const layout::PairRow& row) const
+    {
+        return {{"kind", "pair"},
+                {"frame", row.frame},
+                {"name", row.name},
+                {"grid", gridJson(row.grid)}};
+    }
+    Json operator()(const layout::LabelRow& row) const
+    {
+        return {{"kind", "label"},
+                {"frame", row.frame},
+                {"name", row.name},
+                {"caption", row.caption},
+                {"box", boxJson(row.box)}};
+    }
+    Json operator()(const layout::CommandRow& row) const
+    {
+        return {{"kind", "command"},
+                {"frame", row.frame},
+                {"name", row.name},
+                {"caption", row.caption},
+                {"box", boxJson(row.box)}};
+    }
+    Json operator()(const layout::TextRow& row) const
+    {
+        return {{"kind", "text"},
+                {"frame", row.frame},
+                {"name", row.name},
+                {"multiLine", row.multiLine},
+                {"box", boxJson(row.box)}};
+    }
+};
+
+template <typename Rows> Json tableJson(const Rows& rows)
+{
+    Json table = Json::array();
+    for (const layout::Row& row : rows) table.push_back(std::visit(RowJson{}, row));
+    return table;
+}
+
+Json captionsJson(std::span<const std::string_view> captions)
+{
+    Json array = Json::array();
+    for (const std::string_view caption : captions) array.push_back(caption);
+    return array;
+}
+
+Json unreadableJson(const Unreadable& unreadable)
+{
+    return {{"position", unreadable.position}, {"message", unreadableMessage(unreadable)}};
+}
+
+// What a press of "2、过滤" leaves, for the page to show.
+struct PassResult {
+    bool listWasEmpty = false;
+    bool stopped = false; // at an element that cannot be read: listText is the list to keep
+    std::string listText;
+    std::string countLine;
+    std::string message;
+    std::size_t position = 0;
+};
+
+// Everything the page builds its form from: the catalogue, the layout tables and the texts.
+std::string coreData()
+{
+    Json groups = Json::array();
+    for (const ConditionEntry& entry : conditionCatalogue()) {
+        groups.push_back(
+            {{"key", entry.key},
+             {"caption", entry.caption},
+             {"boxCaptions", captionsJson(entry.boxCaptions)},
+             {"control", entry.control},
+             {"frame", entry.frame},
+             {"firstItem", entry.firstItem},
+             {"pair", entry.mode == nullptr ? Json(nullptr) : Json(entry.mode->control)},
+             {"description", entry.description},
+             {"fileKey", entry.fileKey}});
+    }
+    Json pairs = Json::array();
+    for (const ModePair& pair : modePairs()) {
+        pairs.push_back({{"control", pair.control},
+                         {"frame", pair.frame},
+                         {"frameItem", pair.frameItem},
+                         {"captions", captionsJson(kModeCaptions)}});
+    }
+    return Json{{"version", SHRINK2D_VERSION},
+                {"title", "澄数2D缩水软件" + text(kTitleVersion) + "（本软件由澄数提供）"},
+                {"homePage", kHomePage},
+                {"messageTitle", kMessageTitle},
+                {"emptyListPrompt", kEmptyListPrompt},
+                {"notice", kNotice},
+                {"digitCaptions", captionsJson({kNumberCaptions.data(), 10})},
+                {"groups", groups},
+                {"pairs", pairs},
+                {"layout",
+                 {{"window", boxJson(layout::kWindow)},
+                  {"pageNames", captionsJson(layout::kPageNames)},
+                  {"pageSelectors", gridJson(layout::kPageSelectors)},
+                  {"pages", boxJson(layout::kPages)},
+                  {"form", tableJson(layout::kWindowLayout)},
+                  {"page0", tableJson(layout::kPage0Layout)},
+                  {"page1", tableJson(layout::kPage1Layout)}}}}
+        .dump();
+}
+
+std::string generate(unsigned first, unsigned second)
+{
+    return generateCandidates(DigitSet(first & 0x3FFU), DigitSet(second & 0x3FFU));
+}
+
+std::string countLineOf(std::uintptr_t address, std::size_t length)
+{
+    return countLine(countCandidates(memoryText(address, length)));
+}
+
+PassResult filterPass(std::uintptr_t address, std::size_t length, const val& boxes, const val& kill,
+                      unsigned tolerance)
+{
+    const PassOutcome outcome =
+        runTolerantPass(memoryText(address, length), settingsFrom(boxes, kill), tolerance);
+    PassResult result;
+    result.listWasEmpty = outcome.listWasEmpty;
+    result.listText = outcome.listText;
+    if (outcome.unreadable) {
+        result.stopped = true;
+        result.message = unreadableMessage(*outcome.unreadable);
+        result.position = outcome.unreadable->position;
+    } else {
+        result.countLine = outcome.countLine.value_or(std::string());
+    }
+    return result;
+}
+
+// The survivors of runTolerantPass, or -1 when it stopped: the pass alone, for the bench, without
+// the list text going back to the page.
+long passCount(std::uintptr_t address, std::size_t length, const val& boxes, const val& kill,
+               unsigned tolerance)
+{
+    const PassOutcome outcome =
+        runTolerantPass(memoryText(address, length), settingsFrom(boxes, kill), tolerance);
+    return outcome.unreadable ? -1 : static_cast<long>(countCandidates(outcome.listText));
+}
+
+// {"rows":{…},"in":N,"out":K} as --stats --json prints it, or {"unreadable":{…}}.
+std::string groupCounts(std::uintptr_t address, std::size_t length, const val& boxes,
+                        const val& kill, unsigned tolerance)
+{
+    const auto stats =
+        groupStats(memoryText(address, length), settingsFrom(boxes, kill), tolerance);
+    if (const auto* unreadable = std::get_if<Unreadable>(&stats)) {
+        return Json{{"unreadable", unreadableJson(*unreadable)}}.dump();
+    }
+    return cli::statsJson(std::get<GroupStats>(stats));
+}
+
+} // namespace
+} // namespace shrink2d::web
+
+EMSCRIPTEN_BINDINGS(shrink2d)
+{
+    using namespace emscripten;
+    using namespace shrink2d::web;
+    value_object<PassResult>("PassResult")
+        .field("listWasEmpty", &PassResult::listWasEmpty)
+        .field("stopped", &PassResult::stopped)
+        .field("listText", &PassResult::listText)
+        .field("countLine", &PassResult::countLine)
+        .field("message", &PassResult::message)
+        .field("position", &PassResult::position);
+    function("coreData", &coreData);
+    function("generate", &generate);
+    function("countLineOf", &countLineOf);
+    function("filterPass", &filterPass);
+    function("groupCounts", &groupCounts);
+    function("passCount", &passCount);
+}

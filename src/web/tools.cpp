@@ -1,0 +1,114 @@
+// The second module of the web edition: the command line's history check and condition files,
+// through the same functions the command line calls. Loaded when a tool of "更多" is first used.
+
+#include "cli/condition_file.h"
+#include "cli/history.h"
+#include "cli/options.h"
+#include "cli/reports.h"
+#include "filtering/candidate_list.h"
+#include "filtering/filter_pass.h"
+#include "filtering/generation.h"
+#include "web/bridge.h"
+
+#include <emscripten/bind.h>
+#include <nlohmann/json.hpp>
+
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace shrink2d::web {
+namespace {
+
+using Json = nlohmann::ordered_json;
+using emscripten::val;
+
+Json settingsJson(const FilterSettings& settings)
+{
+    Json boxes = Json::array();
+    for (const ConditionEntry& entry : conditionCatalogue()) {
+        boxes.push_back(tickedBoxes(entry, settings).to_ulong());
+    }
+    Json kill = Json::array();
+    for (const ModePair& pair : modePairs()) kill.push_back(isKill(pair, settings));
+    return {{"boxes", boxes}, {"kill", kill}};
+}
+
+// The report --history --json prints for these draws, the last `last` of them when last is not
+// 0, on the list the digit rows generate (a draw outside it is missed); or {"error": message}
+// for a file the CLI refuses.
+std::string historyReport(const std::string& content, const std::string& fileName, unsigned last,
+                          const val& boxes, const val& kill, unsigned tolerance, unsigned first,
+                          unsigned second)
+{
+    auto read = cli::readDraws(std::string_view(content), fileName);
+    if (const auto* refusal = std::get_if<cli::HistoryRefusal>(&read)) {
+        return Json{{"error", refusal->message}}.dump();
+    }
+    auto& draws = std::get<std::vector<cli::Draw>>(read);
+    if (last != 0 && draws.size() > last) {
+        draws.erase(draws.begin(), draws.end() - static_cast<std::ptrdiff_t>(last));
+    }
+    const FilterSettings settings = settingsFrom(boxes, kill);
+    const DigitSet firstDigits(first & 0x3FFU);
+    const DigitSet secondDigits(second & 0x3FFU);
+    const PassOutcome full =
+        runTolerantPass(generateCandidates(firstDigits, secondDigits), settings, tolerance);
+    const cli::HistoryReport report =
+        cli::checkDraws(std::move(draws), cli::listedNumbers(firstDigits, secondDigits), settings,
+                        tolerance, countCandidates(full.listText));
+    std::string out;
+    cli::writeHistoryJson(report, [&out](std::string_view piece) {
+        out += piece;
+        return true;
+    });
+    return out;
+}
+
+// A condition file as --save-conditions writes it, naming the groups in use and the modes set
+// to kill.
+std::string writeConditions(const val& boxes, const val& kill, unsigned tolerance)
+{
+    const FilterSettings settings = settingsFrom(boxes, kill);
+    std::vector<std::string_view> given;
+    for (const ConditionEntry& entry : conditionCatalogue()) {
+        if (isActive(entry, settings)) given.push_back(entry.fileKey);
+    }
+    for (const ModePair& pair : modePairs()) {
+        if (isKill(pair, settings)) given.push_back(pair.fileKey);
+    }
+    return cli::conditionFileText(settings, tolerance, given);
+}
+
+// The settings and tolerance of a condition file, read as --conditions reads it, or
+// {"error": message} with the command line's message.
+std::string readConditions(const std::string& content)
+{
+    auto arguments = cli::conditionArguments(content);
+    if (const auto* error = std::get_if<cli::ConditionFileError>(&arguments)) {
+        return Json{{"error", error->message}}.dump();
+    }
+    const cli::ParseResult parsed =
+        cli::parseCommandLine(std::get<std::vector<std::string>>(arguments));
+    if (const auto* usage = std::get_if<cli::UsageError>(&parsed)) {
+        return Json{{"error", usage->message}}.dump();
+    }
+    const auto* request = std::get_if<cli::RunRequest>(&parsed);
+    if (request == nullptr) return Json{{"error", "not a condition file"}}.dump();
+    Json result = settingsJson(request->settings);
+    result["tolerance"] = request->tolerance;
+    return result.dump();
+}
+
+} // namespace
+} // namespace shrink2d::web
+
+EMSCRIPTEN_BINDINGS(shrink2d_tools)
+{
+    using namespace emscripten;
+    using namespace shrink2d::web;
+    function("historyReport", &historyReport);
+    function("writeConditions", &writeConditions);
+    function("readConditions", &readConditions);
+}

@@ -1,0 +1,109 @@
+// Keyboard, screen-reader names (axe-core), the phone width and working offline.
+import AxeBuilder from '@axe-core/playwright';
+import { test, expect } from './fixtures.js';
+
+// Presses Tab until the focused control has this accessible name; fails after limit presses.
+async function tabTo(page, name, limit = 160) {
+  for (let k = 0; k < limit; k += 1) {
+    await page.keyboard.press('Tab');
+    const focused = await page.evaluate(() => {
+      const node = document.activeElement;
+      return node.getAttribute('aria-label') ?? node.labels?.[0]?.textContent.trim() ??
+        node.textContent.trim();
+    });
+    if (focused === name) return;
+  }
+  throw new Error(`Tab never reached ${name}`);
+}
+
+test('a keyboard-only journey', async ({ form, page }) => {
+  await tabTo(page, '一位 0');
+  await page.keyboard.press('Space');
+  await tabTo(page, '1、组号');
+  await page.keyboard.press('Enter');
+  await expect(form.count).toHaveValue('       共计:90注');
+  await tabTo(page, '基本条件');
+  await page.keyboard.press('ArrowRight');
+  await expect(page.getByRole('group', { name: '特征条件' })).toBeVisible();
+  await tabTo(page, '奇偶 定');
+  await page.keyboard.press('ArrowDown');
+  await expect(form.radio('奇偶 杀')).toBeChecked();
+  await tabTo(page, '奇偶 偶偶');
+  await page.keyboard.press('Space');
+  await tabTo(page, '2、过滤');
+  await page.keyboard.press('Enter');
+  await expect(form.count).toHaveValue('       共计:70注'); // 90 less the 20 even-even left
+  const outline = await page.evaluate(() => getComputedStyle(document.activeElement).outlineStyle);
+  expect(outline).not.toBe('none');
+});
+
+for (const [width, height] of [[1280, 800], [390, 844]]) {
+  test(`axe-core finds no violations at ${width}×${height}`, async ({ form, page }) => {
+    await page.setViewportSize({ width, height });
+    await form.generate();
+    await form.box('杀和值 10').check();
+    await page.getByLabel('开奖号码').fill('2026001 37\n2026002 09\n');
+    await page.getByRole('button', { name: '验证' }).click();
+    await expect(page.locator('#strip button')).toHaveCount(2);
+    for (const showing of ['基本条件', '特征条件']) {
+      await form.showPage(showing);
+      const { violations } = await new AxeBuilder({ page }).analyze();
+      expect(violations.map((v) => `${v.id}: ${v.nodes.map((n) => `${n.target} ${n.failureSummary}`)
+        .join(' ')}`)).toEqual([]);
+    }
+  });
+}
+
+test('the phone width: no sideways scrolling, touch targets of 40 px', async ({ form, page }) => {
+  await page.setViewportSize({ width: 390, height: 844 });
+  await page.getByLabel('开奖号码').fill('2026001 37\n');
+  await page.getByRole('button', { name: '验证' }).click();
+  await expect(page.locator('#strip button')).toHaveCount(1);
+  for (const showing of ['基本条件', '特征条件']) {
+    await form.showPage(showing);
+    const small = await page.evaluate(() => {
+      const found = [];
+      for (const node of document.querySelectorAll('input, button, select, textarea, a[href]')) {
+        const target = node.closest('label') ?? node;
+        const box = target.getBoundingClientRect();
+        if (box.width === 0 && box.height === 0) continue; // not shown
+        if (box.width < 40 || box.height < 40) {
+          found.push(`${node.getAttribute('aria-label') ?? node.id ?? node.textContent}: ${box.width}×${box.height}`);
+        }
+      }
+      return found;
+    });
+    expect(small).toEqual([]);
+    expect(await page.evaluate(() => document.documentElement.scrollWidth)).toBeLessThanOrEqual(390);
+  }
+});
+
+test.describe('offline', () => {
+  test.use({ serviceWorkers: 'allow' });
+  test('after one visit the page reloads and filters with the network cut', async ({ form, page, context }) => {
+    await page.evaluate(async () => {
+      await navigator.serviceWorker.ready;
+      if (!navigator.serviceWorker.controller) {
+        await new Promise((done) => navigator.serviceWorker.addEventListener('controllerchange', done));
+      }
+    });
+    await context.setOffline(true);
+    await page.reload();
+    await page.waitForSelector('html[data-ready]');
+    await form.generate();
+    await form.box('杀跨度 0').check();
+    await form.filter();
+    await expect(form.count).toHaveValue('       共计:90注');
+  });
+});
+
+test('the site asks no other host for anything', async ({ page, site }) => {
+  const hosts = new Set();
+  page.on('request', (request) => hosts.add(new URL(request.url()).host));
+  await page.goto(site);
+  await page.waitForSelector('html[data-ready]');
+  await page.getByLabel('开奖号码').fill('37\n');
+  await page.getByRole('button', { name: '验证' }).click();
+  await expect(page.locator('#strip button')).toHaveCount(1);
+  expect([...hosts]).toEqual([new URL(site).host]);
+});

@@ -1,0 +1,130 @@
+// The tools under "更多", each against the command line on the same input.
+import { readFileSync } from 'node:fs';
+import { test, expect, cli, scratchFile } from './fixtures.js';
+
+async function cliTexts(args) {
+  const [list, line] = cli(args).stdout.split('\n');
+  return [list, line];
+}
+
+for (const tolerance of [1, 2]) {
+  test(`容错 ${tolerance} lets through what at most ${tolerance} groups reject`, async ({ form, page }) => {
+    await form.generate();
+    for (const name of ['杀和值 9', '杀和值 10', '杀跨度 0', '杀合值 5', '定胆 3']) await form.box(name).check();
+    await page.getByLabel('容错', { exact: true }).selectOption(String(tolerance));
+    await form.filter();
+    expect(await form.texts()).toEqual(await cliTexts(['--kill-sum', '9,10', '--kill-span', '0',
+      '--kill-tail', '5', '--banker', '3', '--tolerance', String(tolerance)]));
+  });
+}
+
+test('条件统计 counts what each ticked condition removes on its own', async ({ form, page }) => {
+  await form.generate();
+  await form.box('杀和值 10').check();
+  await form.box('杀跨度 0').check();
+  const rows = page.locator('#stats tbody tr');
+  await expect(rows).toHaveText([/杀和值\s*9/, /杀跨度\s*10/]);
+  await expect(page.locator('#stats-in')).toHaveText('100');
+  await expect(page.locator('#stats-out')).toHaveText('82'); // 55 is in both
+  await form.box('杀和值 10').uncheck();
+  await expect(rows).toHaveText([/杀跨度\s*10/]);
+});
+
+const DRAWS = '# 期号 号码\n2026001 37\n2026002 55\n2026003,0,9\n2026004 12\n2026005 46\n';
+
+test('历史验证 shows the summary, the strip and the table of the CLI report', async ({ form, page }) => {
+  await form.box('杀和值 10').check();
+  await form.box('杀跨度 0').check();
+  await page.getByLabel('开奖号码').fill(DRAWS);
+  await page.getByRole('button', { name: '验证' }).click();
+  const report = JSON.parse(cli(['--history', scratchFile('draws.txt', DRAWS), '--json',
+    '--kill-sum', '10', '--kill-span', '0']).stdout);
+  expect(report.summary).toMatchObject({ draws: 5, kept: 2, longest_miss_run: 2, current_miss_run: 1 });
+  const figure = (term) => page.locator(`#history-summary dd[data-term="${term}"]`);
+  await expect(figure('期数')).toHaveText('5');
+  await expect(figure('命中')).toHaveText('2');
+  await expect(figure('命中率')).toHaveText('40.0%');
+  await expect(figure('最长连错')).toHaveText('2');
+  await expect(figure('当前连错')).toHaveText('1');
+  await expect(figure('每期注数')).toHaveText(String(report.summary.numbers_per_draw));
+  const cells = page.locator('#strip button');
+  await expect(cells).toHaveCount(5);
+  await expect(cells.nth(1)).toHaveClass('missed');
+  await cells.nth(1).hover();
+  await expect(page.locator('#strip-detail')).toHaveText('2026002 55 错，被去掉：杀和值、杀跨度');
+  await cells.nth(0).focus();
+  await page.keyboard.press('ArrowRight');
+  await page.keyboard.press('ArrowRight');
+  await expect(page.locator('#strip-detail')).toHaveText('2026003 09 中，被去掉：无');
+  await expect(page.locator('#history-table tbody tr')).toHaveCount(5);
+  await page.getByLabel('最近').fill('2');
+  await page.getByRole('button', { name: '验证' }).click();
+  await expect(figure('期数')).toHaveText('2');
+});
+
+test('历史验证 refuses a bad file with the CLI message', async ({ page, form }) => {
+  await page.getByLabel('开奖号码').fill('2026001 3x\n');
+  await page.getByRole('button', { name: '验证' }).click();
+  const stderr = cli(['--history', scratchFile('开奖号码', '2026001 3x\n')]).stderr;
+  await expect(page.locator('#history-message')).toContainText('line 1');
+  const message = await page.locator('#history-message').textContent();
+  expect(stderr).toContain(message.replace(/^.*?开奖号码/, ''));
+});
+
+test('方案: saved, kept over a reload, loaded again, deleted', async ({ form, page }) => {
+  await form.box('杀和值 10').check();
+  await form.showPage('特征条件');
+  await form.radio('奇偶 杀').check();
+  await form.box('奇偶 奇奇').check();
+  await page.getByLabel('方案名').fill('我的方案');
+  await page.getByRole('button', { name: '保存' }).click();
+  await expect(page.locator('#scheme-message')).toHaveText('已保存方案“我的方案”');
+  await page.reload();
+  await page.waitForSelector('html[data-ready]');
+  await expect(form.box('杀和值 10')).not.toBeChecked();
+  await expect(page.getByLabel('已存方案')).toHaveValue('我的方案');
+  await page.getByRole('button', { name: '载入' }).click();
+  await expect(form.box('杀和值 10')).toBeChecked();
+  await form.showPage('特征条件');
+  await expect(form.box('奇偶 奇奇')).toBeChecked();
+  await expect(form.radio('奇偶 杀')).toBeChecked();
+  await page.getByRole('button', { name: '删除' }).click();
+  await expect(page.getByLabel('已存方案').locator('option')).toHaveCount(0);
+});
+
+test('a condition file from the page gives the CLI the same result', async ({ form, page }) => {
+  await form.generate();
+  for (const name of ['杀和值 9', '杀合值 3', '杀012路 21', '定胆 4']) await form.box(name).check();
+  await form.showPage('特征条件');
+  await form.radio('奇偶大小 杀').check();
+  await form.box('大小奇偶 小奇').check();
+  await page.getByLabel('容错', { exact: true }).selectOption('1');
+  await form.filter();
+  const [download] = await Promise.all([page.waitForEvent('download'),
+    page.getByRole('button', { name: '下载方案文件' }).click()]);
+  const path = scratchFile('page.json', readFileSync(await download.path()));
+  expect(await form.texts()).toEqual(await cliTexts(['--conditions', path]));
+});
+
+test('a bad condition file gets the CLI message and changes nothing', async ({ form, page }) => {
+  const bad = '{"version": 1, "kill-sum": [19]}';
+  await page.locator('#scheme-file').setInputFiles({ name: 'bad.json', mimeType: 'application/json',
+    buffer: Buffer.from(bad) });
+  const stderr = cli(['--conditions', scratchFile('bad.json', bad)]).stderr;
+  const message = page.locator('#scheme-message');
+  await expect(message).toContainText('bad.json: ');
+  const text = (await message.textContent()).replace('bad.json: ', '');
+  expect(stderr).toContain(text);
+  await expect(form.box('杀和值 18')).not.toBeChecked();
+});
+
+test('复制结果 and 下载 give the list', async ({ form, page, context }) => {
+  await context.grantPermissions(['clipboard-read', 'clipboard-write']);
+  await form.generate();
+  await page.getByRole('button', { name: '复制结果' }).click();
+  await expect(page.locator('#result-message')).toHaveText('结果已复制');
+  expect(await page.evaluate(() => navigator.clipboard.readText())).toBe(await form.result.inputValue());
+  const [download] = await Promise.all([page.waitForEvent('download'),
+    page.getByRole('button', { name: '下载', exact: true }).click()]);
+  expect(readFileSync(await download.path(), 'utf8')).toBe(await form.result.inputValue());
+});

@@ -1,0 +1,348 @@
+// The classic form, built from the window's layout tables and the condition catalogue that the
+// core module exports, and its behaviour: generation, the filter pass, pages and highlighting,
+// the home page. Every rule runs in the core; this file only reads and writes the controls.
+import { openCore } from './core.js';
+import { setupTools } from './tools.js';
+
+const core = await openCore();
+const { data } = core;
+const { layout } = data;
+
+// Reading order and tab order, as the window's tab order (labels placed before or after the
+// controls they caption); a frame takes the place of the first control it holds.
+const ORDER = ['Label1', 'chk100', 'Label2', 'chk10', 'Command1', 'Option2', 'Check19',
+  'Checkhe', 'Check18', 'Check32', 'Label17', 'Label18', 'Label19', 'Check26', 'Option1',
+  'Check27', 'Option3', 'Check28', 'Option4', 'Check29', 'Label3', 'Text3', 'Text1',
+  'Command3', 'Command2'];
+// The digit rows are named by the label above their column.
+const DIGIT_ROWS = { chk100: '一位', chk10: '二位' };
+// What the buttons and boxes do, as the window describes them to screen readers.
+const DESCRIPTIONS = {
+  Command1: '按一位、二位所勾数字生成全部号码',
+  Command3: '按所勾条件缩减结果中的号码',
+  Command2: '在浏览器中打开主页',
+  Text3: '号码列表，每个号码后跟一个空格，可复制，也可自行输入',
+  Text1: '结果中的号码个数',
+};
+const DIGIT_DESCRIPTIONS = { chk100: '组号时一位可以是%1', chk10: '组号时二位可以是%1' };
+
+const form = document.getElementById('form');
+const controls = {}; // name -> element (single controls) or array of inputs (arrays)
+let listText = data.notice; // the result box's text as the core reads it
+
+function el(tag, className, text) {
+  const node = document.createElement(tag);
+  if (className) node.className = className;
+  if (text !== undefined) node.textContent = text;
+  return node;
+}
+
+function place(node, [left, top, width, height]) {
+  node.classList.add('at');
+  node.style.cssText += `--l:${left};--t:${top};--w:${width};--h:${height}`;
+  return node;
+}
+
+function gridBox(grid, k) {
+  const [left, top, width, height] = grid.first;
+  return [left + grid.across * (k % grid.perRow), top + grid.down * Math.floor(k / grid.perRow),
+    width, height];
+}
+
+function rank(node) {
+  const key = ORDER.indexOf(node.dataset.name);
+  return key < 0 ? ORDER.length : key;
+}
+
+function describe(description, caption) {
+  const chars = Array.from(caption);
+  return description.replaceAll('%1', caption).replaceAll('%2', chars[0])
+    .replaceAll('%3', chars[chars.length - 1]);
+}
+
+// A check box drawn as a toggle button, named as the window names it.
+function toggle(kind, caption, name, description) {
+  const label = el('label', `tog ${kind}`);
+  const input = el('input');
+  input.type = 'checkbox';
+  input.setAttribute('aria-label', name);
+  input.title = `${name}：${description}`;
+  label.append(input, el('span', 'face', caption));
+  return { label, input };
+}
+
+function frameCaption(row) {
+  if (row.caption) return row.caption;
+  const group = data.groups.find((g) => g.frame === row.name);
+  return group ? group.caption : '';
+}
+
+let captionCount = 0;
+function makeFrame(row, conditionFrame) {
+  const frame = place(el('div', conditionFrame ? 'frame cond-frame' : 'frame'), row.box);
+  const caption = el('span', 'frame-caption', frameCaption(row));
+  caption.id = `caption-${captionCount++}`;
+  frame.setAttribute('role', 'group');
+  frame.setAttribute('aria-labelledby', caption.id);
+  frame.dataset.frame = row.item >= 0 ? `${row.name}-${row.item}` : row.name;
+  frame.append(caption);
+  return frame;
+}
+
+// The boxes of one array, each named by its group: a digit row, or the condition groups whose
+// control the array is.
+function makeBoxes(row, onPage) {
+  const holder = el('div', 'boxes');
+  holder.dataset.name = row.name;
+  const inputs = [];
+  if (!onPage) {
+    data.digitCaptions.forEach((caption, k) => {
+      const { label, input } = toggle('digit', caption, `${DIGIT_ROWS[row.name]} ${caption}`,
+        describe(DIGIT_DESCRIPTIONS[row.name], caption));
+      input.checked = true;
+      input.dataset.digit = k;
+      holder.append(place(label, gridBox(row.grid, k)));
+      inputs.push(input);
+    });
+  } else {
+    data.groups.forEach((group, g) => {
+      if (group.control !== row.name) return;
+      group.boxCaptions.forEach((caption, bit) => {
+        const k = group.firstItem + bit;
+        const { label, input } = toggle('cond', caption, `${group.caption} ${caption}`,
+          describe(group.description, caption));
+        input.dataset.group = g;
+        input.dataset.bit = bit;
+        holder.append(place(label, gridBox(row.grid, k)));
+        inputs[k] = input;
+      });
+    });
+  }
+  controls[row.name] = inputs;
+  return holder;
+}
+
+// A 定/杀 pair: ordinary option buttons, 定 blue and 杀 red, 定 selected.
+function makePair(row) {
+  const pair = data.pairs.find((p) => p.control === row.name);
+  const governed = data.groups.filter((g) => g.pair === row.name);
+  const patterns = governed.map((g) => g.caption).join('和');
+  const holder = el('div', 'pair');
+  holder.dataset.name = row.name;
+  holder.setAttribute('role', 'radiogroup');
+  holder.setAttribute('aria-label', `${governed[0].caption} 定或杀`);
+  const inputs = pair.captions.map((caption, k) => {
+    const label = place(el('label', `opt mode-${k}`), gridBox(row.grid, k));
+    const input = el('input');
+    input.type = 'radio';
+    input.name = row.name;
+    input.checked = k === 0;
+    input.setAttribute('aria-label', `${governed[0].caption} ${caption}`);
+    input.title = `${governed[0].caption} ${caption}：` +
+      `${k === 0 ? '只留' : '去掉'}所勾${patterns}形态的号码`;
+    label.append(input, el('span', '', caption));
+    holder.append(label);
+    return input;
+  });
+  controls[row.name] = inputs;
+  return holder;
+}
+
+function makeControl(row, onPage) {
+  switch (row.kind) {
+    case 'boxes': return makeBoxes(row, onPage);
+    case 'pair': return makePair(row);
+    case 'label': {
+      return place(el('span', onPage ? 'label grey' : 'label', row.caption), row.box);
+    }
+    case 'command': {
+      const button = place(el('button', `cmd ${row.name}`, row.caption), row.box);
+      button.type = 'button';
+      button.title = `${row.caption}：${DESCRIPTIONS[row.name]}`;
+      controls[row.name] = button;
+      return button;
+    }
+    case 'text': {
+      const box = place(el(row.multiLine ? 'textarea' : 'input', `text ${row.name}`), row.box);
+      box.setAttribute('aria-label', row.multiLine ? '结果' : '共计');
+      box.title = `${row.multiLine ? '结果' : '共计'}：${DESCRIPTIONS[row.name]}`;
+      box.spellcheck = false;
+      if (!row.multiLine) box.type = 'text';
+      controls[row.name] = box;
+      return box;
+    }
+    default: throw new Error(`unknown layout row ${row.kind}`);
+  }
+}
+
+// Builds the frames of one layout table, its controls in their frames in reading order; returns
+// the frames in reading order.
+function build(rows, onPage) {
+  const frames = [];
+  for (const row of rows) {
+    if (row.kind === 'frame') {
+      frames.push(makeFrame(row, onPage));
+      continue;
+    }
+    const control = makeControl(row, onPage);
+    control.dataset.name ??= row.name;
+    frames[row.frame].append(control);
+  }
+  for (const frame of frames) {
+    const children = [...frame.children].slice(1).sort((a, b) => rank(a) - rank(b));
+    frame.append(...children);
+    frame.dataset.name = children[0]?.dataset.name ?? '';
+  }
+  return frames.sort((a, b) => rank(a) - rank(b));
+}
+
+function buildForm() {
+  const [, , width, height] = layout.window;
+  form.style.setProperty('--window-width', width);
+  form.style.setProperty('--window-ratio', `${width} / ${height}`);
+  const [frame5, frame4] = build(layout.form, false);
+  const selectors = el('div', 'selectors');
+  selectors.setAttribute('role', 'radiogroup');
+  selectors.setAttribute('aria-label', '条件页');
+  const pages = place(el('div', 'pages'), layout.pages);
+  controls.Option2 = layout.pageNames.map((name, k) => {
+    const label = place(el('label', 'tog selector'), gridBox(layout.pageSelectors, k));
+    const input = el('input');
+    input.type = 'radio';
+    input.name = 'Option2';
+    input.checked = k === 0;
+    input.title = `${name}：显示${name}页`;
+    label.append(input, el('span', 'face', name));
+    selectors.append(label);
+    return input;
+  });
+  controls.Frame9 = layout.pageNames.map((name, k) => {
+    const page = el('div', 'frame page');
+    page.setAttribute('role', 'group');
+    page.setAttribute('aria-label', name);
+    page.hidden = k !== 0;
+    pages.append(page);
+    return page;
+  });
+  controls.Frame9[0].append(...build(layout.page0, true));
+  controls.Frame9[1].append(...build(layout.page1, true));
+  form.replaceChildren(frame5, selectors, pages, frame4);
+  // Until the first repaint of its row, chk10 item 2 has a pale-yellow face.
+  controls.chk10[2].closest('label').classList.add('pale');
+  controls.Text3.value = listText;
+  form.removeAttribute('aria-busy');
+}
+
+function digitMask(inputs) {
+  return inputs.reduce((mask, input, k) => (input.checked ? mask | (1 << k) : mask), 0);
+}
+
+let tolerance = 0;
+
+// The settings the condition pages stand for, as the core takes them.
+function settings() {
+  const boxes = data.groups.map(() => 0);
+  for (const input of form.querySelectorAll('input[data-group]')) {
+    if (input.checked) boxes[input.dataset.group] |= 1 << input.dataset.bit;
+  }
+  const kill = data.pairs.map((pair) => controls[pair.control][1].checked);
+  return { boxes, kill, tolerance };
+}
+
+// Sets the condition pages from settings (a loaded scheme or condition file).
+function applySettings(next) {
+  for (const input of form.querySelectorAll('input[data-group]')) {
+    input.checked = (next.boxes[input.dataset.group] & (1 << input.dataset.bit)) !== 0;
+  }
+  data.pairs.forEach((pair, k) => { controls[pair.control][next.kill[k] ? 1 : 0].checked = true; });
+  tolerance = next.tolerance;
+  listeners.forEach((listen) => listen('settings'));
+}
+
+const listeners = [];
+
+function setList(text) {
+  listText = text;
+  controls.Text3.value = text;
+}
+
+const messageBox = document.getElementById('message-box');
+const pending = [];
+// The window's message box: modal, one OK button; messages queue while one is open.
+function showMessage(text) {
+  pending.push(text);
+  if (!messageBox.open) nextMessage();
+}
+function nextMessage() {
+  if (pending.length === 0) return;
+  document.getElementById('message-text').textContent = pending.shift();
+  messageBox.showModal();
+}
+messageBox.addEventListener('close', nextMessage);
+
+function generateClick() {
+  setList(core.generate(digitMask(controls.chk100), digitMask(controls.chk10)));
+  controls.Text1.value = core.countLine(listText);
+  listeners.forEach((listen) => listen('list'));
+}
+
+function filterClick() {
+  const outcome = core.filter(listText, settings());
+  if (outcome.listWasEmpty) showMessage(data.emptyListPrompt);
+  if (outcome.stopped) {
+    if (outcome.listText !== listText) setList(outcome.listText);
+    showMessage(outcome.message);
+    return;
+  }
+  setList(outcome.listText);
+  controls.Text1.value = outcome.countLine;
+  listeners.forEach((listen) => listen('list'));
+}
+
+function wire() {
+  controls.Command1.addEventListener('click', generateClick);
+  controls.Command3.addEventListener('click', filterClick);
+  controls.Command2.addEventListener('click', () => {
+    window.open(data.homePage, '_blank', 'noopener');
+  });
+  controls.Text3.addEventListener('input', () => {
+    listText = controls.Text3.value;
+    listeners.forEach((listen) => listen('list'));
+  });
+  controls.chk10.forEach((input) => input.addEventListener('change', () => {
+    controls.chk10[2].closest('label').classList.remove('pale');
+  }));
+  controls.Option2.forEach((input, k) => input.addEventListener('change', () => {
+    controls.Frame9.forEach((page, j) => { page.hidden = !controls.Option2[j].checked; });
+  }));
+  form.addEventListener('change', (event) => {
+    if (event.target.dataset.group !== undefined || event.target.name?.startsWith('Option')) {
+      listeners.forEach((listen) => listen('settings'));
+    }
+  });
+}
+
+document.title = data.title + data.homePage.toUpperCase();
+document.getElementById('title').textContent = document.title;
+document.getElementById('message-title').textContent = data.messageTitle;
+buildForm();
+wire();
+
+setupTools({
+  core,
+  data,
+  settings,
+  applySettings,
+  list: () => listText,
+  digits: () => [digitMask(controls.chk100), digitMask(controls.chk10)],
+  setTolerance: (value) => { tolerance = value; },
+  onChange: (listen) => listeners.push(listen),
+});
+
+if ('serviceWorker' in navigator && location.protocol !== 'file:') {
+  navigator.serviceWorker.register('sw.js').catch(() => {});
+}
+// Shown once the form stands above it, so that nothing moves while the page loads.
+document.getElementById('more').hidden = false;
+document.documentElement.dataset.ready = 'true';
+performance.mark('ready');
