@@ -85,19 +85,12 @@ std::string writeConditions(const val& boxes, const val& kill, unsigned toleranc
 // {"error": message} with the command line's message.
 std::string readConditions(const std::string& content)
 {
-    auto arguments = cli::conditionArguments(content);
-    if (const auto* error = std::get_if<cli::ConditionFileError>(&arguments)) {
-        return Json{{"error", error->message}}.dump();
+    cli::RunRequest request;
+    if (const std::optional<std::string> problem = cli::readConditionFile(content, request)) {
+        return Json{{"error", *problem}}.dump();
     }
-    const cli::ParseResult parsed =
-        cli::parseCommandLine(std::get<std::vector<std::string>>(arguments));
-    if (const auto* usage = std::get_if<cli::UsageError>(&parsed)) {
-        return Json{{"error", usage->message}}.dump();
-    }
-    const auto* request = std::get_if<cli::RunRequest>(&parsed);
-    if (request == nullptr) return Json{{"error", "not a condition file"}}.dump();
-    Json result = settingsJson(request->settings);
-    result["tolerance"] = request->tolerance;
+    Json result = settingsJson(request.settings);
+    result["tolerance"] = request.tolerance;
     return result.dump();
 }
 
