@@ -19,8 +19,6 @@ using Json = nlohmann::ordered_json;
 
 // File names are shown whole, control characters as text.
 constexpr std::size_t kWholeName = std::numeric_limits<std::size_t>::max();
-// Far above any real condition file; a bigger one is not one.
-constexpr std::size_t kMaxConditionFileBytes = 1 << 20;
 constexpr std::string_view kVersionKey = "version";
 
 struct Refusal {
@@ -162,23 +160,6 @@ std::string conditionFileText(const FilterSettings& settings, std::size_t tolera
     }
     write(kToleranceKey, tolerance);
     return text + "\n}\n";
-}
-
-ParseResult parseWithConditionFile(const std::vector<std::string>& args)
-{
-    ParseResult parsed = parseCommandLine(args);
-    auto* request = std::get_if<RunRequest>(&parsed);
-    if (request == nullptr || !request->conditions) return parsed;
-
-    const std::string& path = *request->conditions;
-    ReadResult content = readWholeFile(path, "--conditions", kMaxConditionFileBytes);
-    if (const auto* failure = std::get_if<ReadFailure>(&content)) {
-        return UsageError{failure->message};
-    }
-    if (const auto problem = readConditionFile(std::get<std::string>(content), *request)) {
-        return UsageError{"--conditions " + shownFileName(path) + ": " + *problem, false};
-    }
-    return parsed;
 }
 
 std::optional<std::string> replaceFile(const std::string& path, std::string_view text)

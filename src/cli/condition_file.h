@@ -25,11 +25,6 @@ std::optional<std::string> readConditionFile(std::string_view content, RunReques
 std::string conditionFileText(const FilterSettings& settings, std::size_t tolerance,
                               const std::vector<std::string_view>& given);
 
-// parseCommandLine, then, with --conditions, the file's conditions added to the typed ones. A
-// file that cannot be read or used, and a condition both typed and in the file, are usage errors
-// that name the file; a problem in its content comes without the --help hint.
-ParseResult parseWithConditionFile(const std::vector<std::string>& args);
-
 // Writes text to path through a temporary file beside it, renamed over path once complete, so a
 // failure never leaves a part-written file. The message of a failure names the file.
 std::optional<std::string> replaceFile(const std::string& path, std::string_view text);

@@ -1,3 +1,4 @@
+#include "cli/command_line.h"
 #include "cli/condition_file.h"
 #include "cli/history.h"
 #include "cli/list_input.h"
