@@ -43,8 +43,8 @@ std::size_t displayWidth(std::string_view text)
     return width;
 }
 
-// A group as players know it, by its row's caption, and as the JSON names it: the caption, then the key in brackets.
-// Made once: a report of millions of draws names a group on most of its lines.
+// A group as players know it, by its row's caption, and as the JSON names it: the caption, then the
+// key in brackets. Made once: a report of millions of draws names a group on most of its lines.
 const std::string& groupLabel(std::size_t group)
 {
     static const auto labels = [] {
