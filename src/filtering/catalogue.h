@@ -50,6 +50,10 @@ struct ModePair {
     std::string_view fileKey; // "parity-mode"
     std::string_view frame;   // "Frame8" item frameItem holds the pair and its groups' boxes
     int frameItem = 0;
+    // What each button does ("定" then "杀") and what the frame offers, for screen readers: %1
+    // stands for the patterns the pair governs, as patternsOf spells them.
+    std::array<std::string_view, 2> buttonDescriptions;
+    std::string_view frameDescription;
 };
 
 // Everything a front end needs to know about one condition group.
@@ -95,6 +99,9 @@ std::span<const ModePair, 3> modePairs();
 
 // The pattern groups a pair governs, in catalogue order.
 std::vector<const ConditionEntry*> groupsOf(const ModePair& pair);
+
+// The captions of the groups a pair governs, joined by "和": "奇偶大小和大小奇偶".
+std::string patternsOf(const ModePair& pair);
 
 // The ticked boxes of a group as the settings hold it. A killed value that no caption spells
 // ticks no box.

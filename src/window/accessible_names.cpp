@@ -1,58 +1,37 @@
 #include "window/accessible_names.h"
 
+#include "filtering/catalogue.h"
 #include "window/form1.h"
+#include "window/layout.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
 
 #include <array>
+#include <span>
+#include <string_view>
+#include <variant>
 
 namespace shrink2d {
 namespace {
 
-// A run of items of one check-box array: the group a screen reader names before each caption,
-// and what a ticked item does. In the description %1 stands for the caption, %2 for its first
-// and %3 for its last character.
-struct CheckBoxRun {
+// The digit rows, which are not conditions: the position each names, and what a ticked box does.
+// In the description %1 stands for the box's caption.
+struct DigitRow {
     CheckBoxArray Form1::*array;
-    int first;
-    int last;
-    const char* group;
+    const char* position;
     const char* description;
 };
 
-constexpr const char* kPatternDescription = "一位%2、二位%3的号码，选定则只留，选杀则去掉";
-
-const std::array kCheckBoxRuns = {
-    CheckBoxRun{&Form1::chk100, 0, 9, "一位", "组号时一位可以是%1"},
-    CheckBoxRun{&Form1::chk10, 0, 9, "二位", "组号时二位可以是%1"},
-    CheckBoxRun{&Form1::Check19, 0, 9, "杀跨度", "去掉两位数字相差%1的号码"},
-    CheckBoxRun{&Form1::Checkhe, 0, 18, "杀和值", "去掉两位数字之和为%1的号码"},
-    CheckBoxRun{&Form1::Check18, 0, 9, "杀合值", "去掉两位数字之和的个位为%1的号码"},
-    CheckBoxRun{&Form1::Check32, 0, 8, "杀012路", "去掉一位为%2路、二位为%3路的号码"},
-    CheckBoxRun{&Form1::Check26, 0, 9, "定胆", "只留含数字%1的号码，勾几个时含其一即留"},
-    CheckBoxRun{&Form1::Check27, 0, 3, "奇偶", kPatternDescription},
-    CheckBoxRun{&Form1::Check28, 0, 3, "奇偶大小", kPatternDescription},
-    CheckBoxRun{&Form1::Check28, 4, 7, "大小奇偶", kPatternDescription},
-    CheckBoxRun{&Form1::Check29, 0, 3, "大小", kPatternDescription},
+const std::array kDigitRows = {
+    DigitRow{&Form1::chk100, "一位", "组号时一位可以是%1"},
+    DigitRow{&Form1::chk10, "二位", "组号时二位可以是%1"},
 };
 
-// A 定/杀 pair: the group its two buttons are named by, the patterns it rules, and its frame's
-// description, which matters because two of the frames carry the same caption.
-struct ModePair {
-    OptionArray Form1::*pair;
-    int frame;
-    const char* group;
-    const char* patterns;
-};
-
-const std::array kModePairs = {
-    ModePair{&Form1::Option1, 0, "奇偶", "奇偶"},
-    ModePair{&Form1::Option3, 1, "奇偶大小", "奇偶大小和大小奇偶"},
-    ModePair{&Form1::Option4, 2, "大小", "大小"},
-};
-
-QString text(const char* utf8) { return QString::fromUtf8(utf8); }
+QString text(std::string_view utf8)
+{
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
 
 void describe(QWidget& control, const QString& name, const QString& whatItDoes)
 {
@@ -60,6 +39,21 @@ void describe(QWidget& control, const QString& name, const QString& whatItDoes)
     const QString description = name + text("：") + whatItDoes;
     control.setAccessibleDescription(description);
     control.setToolTip(description);
+}
+
+// Names and describes count items of an array from item first, each by group and caption. In the
+// description %1 stands for the caption, %2 for its first and %3 for its last character.
+void describeBoxes(const CheckBoxArray& array, int first, int count, const QString& group,
+                   const QString& description)
+{
+    for (int k = first; k < first + count; ++k) {
+        const QString caption = array(k).text();
+        describe(array(k), group + ' ' + caption,
+                 QString(description)
+                     .replace(QStringLiteral("%1"), caption)
+                     .replace(QStringLiteral("%2"), caption.front())
+                     .replace(QStringLiteral("%3"), caption.back()));
+    }
 }
 
 // The window and its frames are plain widgets, which a screen reader would otherwise see as
@@ -85,35 +79,43 @@ void nameControls(Form1& form)
     }();
     (void)factoryInstalled;
 
-    for (const CheckBoxRun& run : kCheckBoxRuns) {
-        const CheckBoxArray& array = form.*run.array;
-        for (int k = run.first; k <= run.last; ++k) {
-            const QString caption = array(k).text();
-            describe(array(k), text(run.group) + ' ' + caption,
-                     text(run.description)
-                         .replace(QStringLiteral("%1"), caption)
-                         .replace(QStringLiteral("%2"), caption.front())
-                         .replace(QStringLiteral("%3"), caption.back()));
-        }
+    for (const DigitRow& row : kDigitRows) {
+        const CheckBoxArray& array = form.*row.array;
+        describeBoxes(array, 0, array.Count(), text(row.position), text(row.description));
     }
-    for (const ModePair& mode : kModePairs) {
-        const OptionArray& pair = form.*mode.pair;
-        const QString group = text(mode.group);
-        const QString patterns = text(mode.patterns);
-        describe(pair(0), group + ' ' + pair(0).text(), text("只留所勾%1形态的号码").arg(patterns));
-        describe(pair(1), group + ' ' + pair(1).text(), text("去掉所勾%1形态的号码").arg(patterns));
-        form.Frame8(mode.frame).setAccessibleDescription(text("定或杀%1形态").arg(patterns));
+    for (const ConditionEntry& entry : conditionCatalogue()) {
+        describeBoxes(form.boxesNamed(entry.control), entry.firstItem,
+                      static_cast<int>(entry.boxCount()), text(entry.caption),
+                      text(entry.description));
+    }
+    // A pair is named by its first group; its frame's description matters because two of the
+    // frames carry the same caption.
+    for (const ModePair& mode : modePairs()) {
+        const OptionArray& pair = form.pairNamed(mode.control);
+        const QString group = text(groupsOf(mode).front()->caption);
+        const QString patterns = text(patternsOf(mode));
+        for (int k = 0; k < pair.Count(); ++k) {
+            describe(pair(k), group + ' ' + pair(k).text(),
+                     text(mode.buttonDescriptions.at(static_cast<std::size_t>(k))).arg(patterns));
+        }
+        form.frameNamed(mode.frame, mode.frameItem)
+            .setAccessibleDescription(text(mode.frameDescription).arg(patterns));
     }
     for (int k = 0; k < form.Option2.Count(); ++k) {
         const QString page = form.Option2(k).text();
         describe(form.Option2(k), page, text("显示%1页").arg(page));
         form.Frame9(k).setAccessibleName(page);
     }
-    for (toolkit::Frame* frame :
-         {form.Frame5, form.Frame4, form.Frame2, form.Frame3, form.Frame7, form.Frame6, form.Frame1,
-          &form.Frame8(0), &form.Frame8(1), &form.Frame8(2)}) {
-        frame->setAccessibleName(frame->Caption());
-    }
+    const auto nameFrames = [&form](std::span<const layout::Row> table) {
+        for (const layout::Row& row : table) {
+            if (const auto* frameRow = std::get_if<layout::FrameRow>(&row)) {
+                toolkit::Frame& frame = form.frameNamed(frameRow->name, frameRow->item);
+                frame.setAccessibleName(frame.Caption());
+            }
+        }
+    };
+    nameFrames(layout::kWindowLayout);
+    for (const std::span<const layout::Row> page : layout::kPageLayouts) nameFrames(page);
 
     describe(*form.Command1, form.Command1->text(), text("按一位、二位所勾数字生成全部号码"));
     describe(*form.Command3, form.Command3->text(), text("按所勾条件缩减结果中的号码"));

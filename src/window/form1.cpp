@@ -25,6 +25,8 @@
 #include <algorithm>
 #include <array>
 #include <span>
+#include <stdexcept>
+#include <string>
 #include <variant>
 #include <vector>
 
@@ -135,8 +137,10 @@ constexpr auto kCommandMembers = std::to_array<CommandMember>({
 template <typename Member, std::size_t N>
 const Member& memberNamed(const std::array<Member, N>& members, std::string_view name)
 {
-    return *std::find_if(members.begin(), members.end(),
-                         [name](const Member& member) { return member.name == name; });
+    const auto found = std::find_if(members.begin(), members.end(),
+                                    [name](const Member& member) { return member.name == name; });
+    if (found == members.end()) throw std::out_of_range("no control named " + std::string(name));
+    return *found;
 }
 
 // The captions of an array: a condition array's from the catalogue's groups that it shows, in
@@ -248,12 +252,12 @@ public:
     }
     void operator()(const layout::BoxesRow& row)
     {
-        m_form.*memberNamed(kBoxesMembers, row.name).array =
+        m_form.boxesNamed(row.name) =
             makeCheckBoxes(frame(row.frame), captionsOf(row.name), row.grid, m_boxFont, m_onPage);
     }
     void operator()(const layout::PairRow& row)
     {
-        m_form.*memberNamed(kPairMembers, row.name).pair = makeModePair(frame(row.frame), row.grid);
+        m_form.pairNamed(row.name) = makeModePair(frame(row.frame), row.grid);
     }
     void operator()(const layout::LabelRow& row)
     {
@@ -394,21 +398,36 @@ void Form1::buildControls()
         Frame9.append(page);
     }
     m_pages->setCurrentIndex(0);
-    LayoutBuilder(*this, &Frame9(0), true).build(layout::kPage0Layout);
-    LayoutBuilder(*this, &Frame9(1), true).build(layout::kPage1Layout);
+    for (std::size_t k = 0; k < layout::kPageLayouts.size(); ++k) {
+        LayoutBuilder(*this, &Frame9(static_cast<int>(k)), true).build(layout::kPageLayouts[k]);
+    }
 
     // What the core reads: the digit rows, and each condition group's array and pair.
     m_controls.Text3 = Text3;
     m_controls.chk100 = ControlArray<CheckBoxControl>(chk100);
     m_controls.chk10 = ControlArray<CheckBoxControl>(chk10);
     for (const ConditionEntry& entry : conditionCatalogue()) {
-        m_controls.*entry.boxes =
-            ControlArray<CheckBoxControl>(this->*memberNamed(kBoxesMembers, entry.control).array);
+        m_controls.*entry.boxes = ControlArray<CheckBoxControl>(boxesNamed(entry.control));
     }
     for (const ModePair& pair : modePairs()) {
-        m_controls.*pair.buttons =
-            ControlArray<OptionButtonControl>(this->*memberNamed(kPairMembers, pair.control).pair);
+        m_controls.*pair.buttons = ControlArray<OptionButtonControl>(pairNamed(pair.control));
     }
+}
+
+CheckBoxArray& Form1::boxesNamed(std::string_view name)
+{
+    return this->*memberNamed(kBoxesMembers, name).array;
+}
+
+OptionArray& Form1::pairNamed(std::string_view name)
+{
+    return this->*memberNamed(kPairMembers, name).pair;
+}
+
+toolkit::Frame& Form1::frameNamed(std::string_view name, int item)
+{
+    const FrameMember& member = memberNamed(kFrameMembers, name);
+    return member.frame != nullptr ? *(this->*member.frame) : (this->*member.array)(item);
 }
 
 void Form1::connectHandlers()

@@ -14,6 +14,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <string_view>
 
 class QStackedWidget;
 
@@ -33,6 +34,12 @@ public:
 
     // What generation and filtering read and write.
     FormControls& controls() { return m_controls; }
+
+    // The arrays and frames by the names the layout tables and the condition catalogue give them;
+    // item is the frame's index in its array, -1 for a single frame. The name must be one of them.
+    CheckBoxArray& boxesNamed(std::string_view name);
+    OptionArray& pairNamed(std::string_view name);
+    toolkit::Frame& frameNamed(std::string_view name, int item);
 
     void Command1_Click();
     void Command2_Click();

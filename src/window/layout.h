@@ -6,6 +6,7 @@
 // control's container. Condition captions are not here: they come from the condition catalogue.
 
 #include <array>
+#include <span>
 #include <string_view>
 #include <variant>
 
@@ -134,5 +135,8 @@ inline constexpr auto kPage1Layout = std::to_array<Row>({
     PairRow{2, "Option4", modePair(360, 360, 495)},
     LabelRow{2, "Label3", "小：0到4 大：5到9", {1320, 795, 1935, 255}},
 });
+
+// The pages that hold controls, by page index.
+inline constexpr std::array<std::span<const Row>, 2> kPageLayouts = {kPage0Layout, kPage1Layout};
 
 } // namespace shrink2d::layout
