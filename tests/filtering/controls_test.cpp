@@ -36,44 +36,44 @@ INSTANTIATE_TEST_SUITE_P(
     Controls, ReadFilterSettings,
     ::testing::Values(
         ReadCase{"Untouched", [](FakeForm&) {}, {}},
-        ReadCase{"SumEighteen", [](FakeForm& f) { f.Checkhe[18].value = 1; }, Ticks().sum(18)},
-        ReadCase{"SumsInIndexOrder",
-                 [](FakeForm& f) { f.Checkhe[12].value = f.Checkhe[3].value = 1; },
+        ReadCase{"SumEighteen", [](FakeForm& f) { f.tick("Checkhe", 18); }, Ticks().sum(18)},
+        ReadCase{"SumsInIndexOrder", [](FakeForm& f) { f.tick("Checkhe", 12, 3); },
                  Ticks().sum(3).sum(12)},
-        ReadCase{"SumTailAndSpan", [](FakeForm& f) { f.Check18[0].value = f.Check19[9].value = 1; },
+        ReadCase{"SumTailAndSpan",
+                 [](FakeForm& f) { f.box("Check18", 0).value = f.box("Check19", 9).value = 1; },
                  Ticks().sumTail(0).span(9)},
         // Item 6 is captioned "21" and item 7 "20": the caption, not the index, is the value.
-        ReadCase{
-            "RoadsByCaption",
-            [](FakeForm& f) { f.Check32[1].value = f.Check32[6].value = f.Check32[7].value = 1; },
-            Ticks().road(1).road(21).road(20)},
-        ReadCase{"BankerDigits", [](FakeForm& f) { f.Check26[0].value = f.Check26[7].value = 1; },
+        ReadCase{"RoadsByCaption", [](FakeForm& f) { f.tick("Check32", 1, 6, 7); },
+                 Ticks().road(1).road(21).road(20)},
+        ReadCase{"BankerDigits", [](FakeForm& f) { f.tick("Check26", 0, 7); },
                  Ticks().banker({0, 7})},
-        ReadCase{
-            "ValuesOtherThanOneAreUnticked",
-            [](FakeForm& f) { f.Checkhe[5].value = f.Check26[3].value = f.Check27[0].value = 2; },
-            {}},
+        ReadCase{"ValuesOtherThanOneAreUnticked",
+                 [](FakeForm& f) {
+                     f.box("Checkhe", 5).value = f.box("Check26", 3).value = 2;
+                     f.box("Check27", 0).value = 2;
+                 },
+                 {}},
         ReadCase{"ParityKill",
                  [](FakeForm& f) {
-                     f.Check27[2].value = 1;
-                     FakeForm::selectKill(f.Option1);
+                     f.tick("Check27", 2);
+                     f.selectKill("Option1");
                  },
                  Ticks().kill(&FilterSettings::parity, {2})},
-        ReadCase{"KillModeWithoutTicks", [](FakeForm& f) { FakeForm::selectKill(f.Option4); },
+        ReadCase{"KillModeWithoutTicks", [](FakeForm& f) { f.selectKill("Option4"); },
                  Ticks().kill(&FilterSettings::size, {})},
         ReadCase{
-            "Check28IsTwoGroups", [](FakeForm& f) { f.Check28[0].value = f.Check28[5].value = 1; },
+            "Check28IsTwoGroups", [](FakeForm& f) { f.tick("Check28", 0, 5); },
             Ticks().fix(&FilterSettings::paritySize, {0}).fix(&FilterSettings::sizeParity, {1})},
         ReadCase{
-            "Option3SetsBothCheck28Groups", [](FakeForm& f) { FakeForm::selectKill(f.Option3); },
+            "Option3SetsBothCheck28Groups", [](FakeForm& f) { f.selectKill("Option3"); },
             Ticks().kill(&FilterSettings::paritySize, {}).kill(&FilterSettings::sizeParity, {})}),
     test::ByName());
 
 TEST(TickedDigits, OnlyValueOneCounts)
 {
     FakeForm window;
-    window.Check26[1].value = window.Check26[8].value = 1;
-    window.Check26[5].value = 2;
+    window.tick("Check26", 1, 8);
+    window.box("Check26", 5).value = 2;
     EXPECT_EQ(tickedDigits(window.controls().Check26), digits({1, 8}));
 }
 
@@ -81,7 +81,7 @@ TEST(ApplyBankerFilter, WithNoBankerDigitText3IsNotWrittenAtAll)
 {
     FakeForm window;
     window.Text3.text = "  03  ab\t 13";
-    window.Check26[4].value = 2; // not exactly 1, so not ticked
+    window.box("Check26", 4).value = 2; // not exactly 1, so not ticked
     FormControls form = window.controls();
     dingdan::ApplyBankerFilter(form);
     EXPECT_EQ(window.Text3.writes, 0);
@@ -91,7 +91,7 @@ TEST(ApplyBankerFilter, WithNoBankerDigitText3IsNotWrittenAtAll)
 TEST(ApplyBankerFilter, RewritesText3)
 {
     FakeForm window;
-    window.Check26[3].value = 1;
+    window.tick("Check26", 3);
     window.Text3.text = "  03 13 30 44  ";
     FormControls form = window.controls();
     dingdan::ApplyBankerFilter(form);

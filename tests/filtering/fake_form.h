@@ -1,8 +1,13 @@
 #pragma once
 
+#include "filtering/catalogue.h"
 #include "filtering/controls.h"
-#include "filtering/filter_settings.h"
 
+#include <algorithm>
+#include <cstddef>
+#include <functional>
+#include <map>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,18 +39,6 @@ struct FakeTextBox final : TextBoxControl {
     int writes = 0; // proves that a box was not written at all
 };
 
-inline std::vector<FakeCheckBox> numberedBoxes(int count)
-{
-    std::vector<FakeCheckBox> boxes;
-    for (int k = 0; k < count; ++k) boxes.emplace_back(std::to_string(k));
-    return boxes;
-}
-
-template <typename Captions> std::vector<FakeCheckBox> captionedBoxes(const Captions& captions)
-{
-    return {captions.begin(), captions.end()};
-}
-
 template <typename Base, typename Fake> ControlArray<Base> arrayOf(std::vector<Fake>& items)
 {
     ControlArray<Base> array;
@@ -53,53 +46,66 @@ template <typename Base, typename Fake> ControlArray<Base> arrayOf(std::vector<F
     return array;
 }
 
-// The condition controls of the window in memory, with its captions and its state at start:
-// every box unticked and "定" selected in every pair.
+// The controls with this name; an unknown name throws, so that a test cannot pass on a typo.
+template <typename Map> auto& named(Map& controls, std::string_view name)
+{
+    const auto found = controls.find(name);
+    if (found == controls.end()) throw std::out_of_range("no control named " + std::string(name));
+    return found->second;
+}
+
+// The condition controls of the window in memory, built from the catalogue with its captions,
+// and in its state at start: every box unticked and "定" selected in every pair.
 struct FakeForm {
-    FakeForm() = default;
+    FakeForm()
+    {
+        for (const ConditionEntry& entry : conditionCatalogue()) {
+            std::vector<FakeCheckBox>& array = boxes[std::string(entry.control)];
+            const auto first = static_cast<std::size_t>(entry.firstItem);
+            array.resize(std::max(array.size(), first + entry.boxCount()), FakeCheckBox(""));
+            for (std::size_t k = 0; k < entry.boxCount(); ++k) {
+                array[first + k].caption = entry.boxCaptions[k];
+            }
+        }
+        for (const ModePair& pair : modePairs()) {
+            pairs[std::string(pair.control)] = {FakeOptionButton(true), FakeOptionButton(false)};
+        }
+    }
     FakeForm(const FakeForm&) = delete;
     FakeForm& operator=(const FakeForm&) = delete;
 
-    static std::vector<FakeOptionButton> fixKillPair()
+    FakeCheckBox& box(std::string_view array, std::size_t item)
     {
-        return {FakeOptionButton(true), FakeOptionButton(false)};
+        return named(boxes, array).at(item);
     }
-    static void selectKill(std::vector<FakeOptionButton>& pair)
+    // Ticks these items of the array: f.tick("Check32", 1, 6, 7).
+    template <typename... Items> void tick(std::string_view array, Items... items)
     {
-        pair[0].value = false;
-        pair[1].value = true;
+        ((box(array, static_cast<std::size_t>(items)).value = 1), ...);
+    }
+    void selectKill(std::string_view pair)
+    {
+        std::vector<FakeOptionButton>& buttons = named(pairs, pair);
+        buttons.at(0).value = false;
+        buttons.at(1).value = true;
     }
 
     FormControls controls()
     {
         FormControls form;
         form.Text3 = &Text3;
-        form.Checkhe = arrayOf<CheckBoxControl>(Checkhe);
-        form.Check18 = arrayOf<CheckBoxControl>(Check18);
-        form.Check19 = arrayOf<CheckBoxControl>(Check19);
-        form.Check32 = arrayOf<CheckBoxControl>(Check32);
-        form.Check26 = arrayOf<CheckBoxControl>(Check26);
-        form.Check27 = arrayOf<CheckBoxControl>(Check27);
-        form.Check28 = arrayOf<CheckBoxControl>(Check28);
-        form.Check29 = arrayOf<CheckBoxControl>(Check29);
-        form.Option1 = arrayOf<OptionButtonControl>(Option1);
-        form.Option3 = arrayOf<OptionButtonControl>(Option3);
-        form.Option4 = arrayOf<OptionButtonControl>(Option4);
+        for (const ConditionEntry& entry : conditionCatalogue()) {
+            form.*entry.boxes = arrayOf<CheckBoxControl>(named(boxes, entry.control));
+        }
+        for (const ModePair& pair : modePairs()) {
+            form.*pair.buttons = arrayOf<OptionButtonControl>(named(pairs, pair.control));
+        }
         return form;
     }
 
     FakeTextBox Text3;
-    std::vector<FakeCheckBox> Checkhe = numberedBoxes(19);
-    std::vector<FakeCheckBox> Check18 = numberedBoxes(10);
-    std::vector<FakeCheckBox> Check19 = numberedBoxes(10);
-    std::vector<FakeCheckBox> Check32 = captionedBoxes(kRoadCaptions);
-    std::vector<FakeCheckBox> Check26 = numberedBoxes(10);
-    std::vector<FakeCheckBox> Check27 = captionedBoxes(kParityCaptions);
-    std::vector<FakeCheckBox> Check28 = captionedBoxes(kParitySizeCaptions);
-    std::vector<FakeCheckBox> Check29 = captionedBoxes(kSizeCaptions);
-    std::vector<FakeOptionButton> Option1 = fixKillPair();
-    std::vector<FakeOptionButton> Option3 = fixKillPair();
-    std::vector<FakeOptionButton> Option4 = fixKillPair();
+    std::map<std::string, std::vector<FakeCheckBox>, std::less<>> boxes; // by control name
+    std::map<std::string, std::vector<FakeOptionButton>, std::less<>> pairs;
 };
 
 } // namespace shrink2d::test

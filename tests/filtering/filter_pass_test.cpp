@@ -41,7 +41,7 @@ PassOutcome pressThroughTheControls(const std::string& text, const FilterSetting
 {
     test::FakeForm fake;
     fake.Text3.text = text;
-    for (std::size_t d = 0; d < 10; ++d) fake.Check26[d].value = settings.banker.test(d) ? 1 : 0;
+    for (std::size_t d = 0; d < 10; ++d) fake.box("Check26", d).value = settings.banker.test(d);
     FormControls form = fake.controls();
     TextBuffer list(fake.Text3);
     form.Text3 = &list;
