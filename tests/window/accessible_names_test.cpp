@@ -102,6 +102,17 @@ TEST_F(WindowTest, EveryFocusableControlHasItsOwnNameAndDescription)
     EXPECT_EQ(seen.size(), 20 + 3 + 4 + 2 + 10 + 19 + 10 + 9 + 10 + 4 + 8 + 4 + 6);
 }
 
+// Frame8 items 0 and 2 carry one caption; their descriptions tell them apart.
+TEST_F(WindowTest, FixKillFramesAreToldApartByTheirPatterns)
+{
+    EXPECT_EQ(accessible(&form->Frame8(0))->text(QAccessible::Description),
+              QString::fromUtf8("定或杀奇偶形态"));
+    EXPECT_EQ(accessible(&form->Frame8(1))->text(QAccessible::Description),
+              QString::fromUtf8("定或杀奇偶大小和大小奇偶形态"));
+    EXPECT_EQ(accessible(&form->Frame8(2))->text(QAccessible::Description),
+              QString::fromUtf8("定或杀大小形态"));
+}
+
 TEST_F(WindowTest, StatesFollowTheUsersActions)
 {
     QAccessibleInterface* sum10 = accessible(&form->Checkhe(10));
