@@ -9,7 +9,6 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
-#include <limits>
 #include <set>
 
 namespace shrink2d::cli {
@@ -17,8 +16,6 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-// File names are shown whole, control characters as text.
-constexpr std::size_t kWholeName = std::numeric_limits<std::size_t>::max();
 constexpr std::string_view kVersionKey = "version";
 
 struct Refusal {

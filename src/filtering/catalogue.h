@@ -44,10 +44,10 @@ using SettingsField = std::variant<DigitSet FilterSettings::*, NumericKill Filte
 struct ModePair {
     std::string_view control; // "Option1"
     ControlArray<OptionButtonControl> FormControls::*buttons;
-    std::string_view option;  // "--parity-mode"
+    std::string_view option;  // the command line's long option
     std::string_view help;    // one sentence; front ends wrap it
-    std::string_view example; // "--parity-mode kill"
-    std::string_view fileKey; // "parity-mode"
+    std::string_view example; // the option with a value, as typed
+    std::string_view fileKey; // its key in a condition file
     std::string_view frame;   // "Frame8" item frameItem holds the pair and its groups' boxes
     int frameItem = 0;
     // What each button does ("定" then "杀") and what the frame offers, for screen readers: %1

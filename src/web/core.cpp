@@ -43,54 +43,27 @@ Json gridJson(const layout::Grid& grid)
             {"perRow", grid.perRow}};
 }
 
-// One row of a layout table, tagged with its kind.
+// One row of a layout table, tagged with its kind, with the fields that kind of row has.
+template <typename Row> Json rowJson(const char* kind, const Row& row)
+{
+    Json json = {{"kind", kind}};
+    if constexpr (requires { row.frame; }) json["frame"] = row.frame;
+    json["name"] = row.name;
+    if constexpr (requires { row.item; }) json["item"] = row.item;
+    if constexpr (requires { row.caption; }) json["caption"] = row.caption;
+    if constexpr (requires { row.multiLine; }) json["multiLine"] = row.multiLine;
+    if constexpr (requires { row.grid; }) json["grid"] = gridJson(row.grid);
+    if constexpr (requires { row.box; }) json["box"] = boxJson(row.box);
+    return json;
+}
+
 struct RowJson {
-    Json operator()(const layout::FrameRow& row) const
-    {
-        return {{"kind", "frame"},
-                {"name", row.name},
-                {"item", row.item},
-                {"caption", row.caption},
-                {"box", boxJson(row.box)}};
-    }
-    Json operator()(const layout::BoxesRow& row) const
-    {
-        return {{"kind", "boxes"},
-                {"frame", row.frame},
-                {"name", row.name},
-                {"grid", gridJson(row.grid)}};
-    }
-    Json operator()(const layout::PairRow& row) const
-    {
-        return {{"kind", "pair"},
-                {"frame", row.frame},
-                {"name", row.name},
-                {"grid", gridJson(row.grid)}};
-    }
-    Json operator()(const layout::LabelRow& row) const
-    {
-        return {{"kind", "label"},
-                {"frame", row.frame},
-                {"name", row.name},
-                {"caption", row.caption},
-                {"box", boxJson(row.box)}};
-    }
-    Json operator()(const layout::CommandRow& row) const
-    {
-        return {{"kind", "command"},
-                {"frame", row.frame},
-                {"name", row.name},
-                {"caption", row.caption},
-                {"box", boxJson(row.box)}};
-    }
-    Json operator()(const layout::TextRow& row) const
-    {
-        return {{"kind", "text"},
-                {"frame", row.frame},
-                {"name", row.name},
-                {"multiLine", row.multiLine},
-                {"box", boxJson(row.box)}};
-    }
+    Json operator()(const layout::FrameRow& row) const { return rowJson("frame", row); }
+    Json operator()(const layout::BoxesRow& row) const { return rowJson("boxes", row); }
+    Json operator()(const layout::PairRow& row) const { return rowJson("pair", row); }
+    Json operator()(const layout::LabelRow& row) const { return rowJson("label", row); }
+    Json operator()(const layout::CommandRow& row) const { return rowJson("command", row); }
+    Json operator()(const layout::TextRow& row) const { return rowJson("text", row); }
 };
 
 template <typename Rows> Json tableJson(const Rows& rows)

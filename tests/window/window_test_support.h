@@ -25,15 +25,22 @@ struct ShownMessage {
 };
 
 // Closes the next modal message box by pressing its OK button, after noting what it showed.
-// Keep the watcher alive across the click that opens the box.
+// Keep the watcher alive across the click that opens the box. A box that opens while no watcher
+// is alive fails the test running (see window_test_main.cpp).
 class MessageBoxWatcher {
 public:
     MessageBoxWatcher()
     {
+        ++alive;
         m_timer.setInterval(5);
         QObject::connect(&m_timer, &QTimer::timeout, [this] { closeIfOpen(); });
         m_timer.start();
     }
+    ~MessageBoxWatcher() { --alive; }
+    MessageBoxWatcher(const MessageBoxWatcher&) = delete;
+    MessageBoxWatcher& operator=(const MessageBoxWatcher&) = delete;
+
+    static inline int alive = 0;
 
     const ShownMessage& message() const { return m_message; }
 
