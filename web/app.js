@@ -8,12 +8,11 @@ const core = await openCore();
 const { data } = core;
 const { layout } = data;
 
-// Reading order and tab order, as the window's tab order (labels placed before or after the
-// controls they caption); a frame takes the place of the first control it holds.
-const ORDER = ['Label1', 'chk100', 'Label2', 'chk10', 'Command1', 'Option2', 'Check19',
-  'Checkhe', 'Check18', 'Check32', 'Label17', 'Label18', 'Label19', 'Check26', 'Option1',
-  'Check27', 'Option3', 'Check28', 'Option4', 'Check29', 'Label3', 'Text3', 'Text1',
-  'Command3', 'Command2'];
+// Reading order and tab order, as the window's tab order: the window's own controls around the
+// pages' arrays and pairs, which come in the core's reading order. A label the list does not name
+// follows the controls of its frame; a frame takes the place of the first control it holds.
+const ORDER = ['Label1', 'chk100', 'Label2', 'chk10', 'Command1', 'Option2',
+  ...layout.readingOrder.flat(), 'Label3', 'Text3', 'Text1', 'Command3', 'Command2'];
 // The digit rows are named by the label above their column.
 const DIGIT_ROWS = { chk100: '一位', chk10: '二位' };
 // What the buttons and boxes do, as the window describes them to screen readers.
@@ -52,6 +51,12 @@ function gridBox(grid, k) {
 function rank(node) {
   const key = ORDER.indexOf(node.dataset.name);
   return key < 0 ? ORDER.length : key;
+}
+
+// Controls in reading order; labels that ORDER does not name, from left to right.
+function byReadingOrder(a, b) {
+  const left = (node) => Number(node.style.getPropertyValue('--l'));
+  return rank(a) - rank(b) || left(a) - left(b);
 }
 
 function describe(description, caption) {
@@ -126,7 +131,6 @@ function makeBoxes(row, onPage) {
 function makePair(row) {
   const pair = data.pairs.find((p) => p.control === row.name);
   const governed = data.groups.filter((g) => g.pair === row.name);
-  const patterns = governed.map((g) => g.caption).join('和');
   const holder = el('div', 'pair');
   holder.dataset.name = row.name;
   holder.setAttribute('role', 'radiogroup');
@@ -139,7 +143,7 @@ function makePair(row) {
     input.checked = k === 0;
     input.setAttribute('aria-label', `${governed[0].caption} ${caption}`);
     input.title = `${governed[0].caption} ${caption}：` +
-      `${k === 0 ? '只留' : '去掉'}所勾${patterns}形态的号码`;
+      pair.buttonDescriptions[k].replace('%1', pair.patterns);
     label.append(input, el('span', '', caption));
     holder.append(label);
     return input;
@@ -189,11 +193,11 @@ function build(rows, onPage) {
     frames[row.frame].append(control);
   }
   for (const frame of frames) {
-    const children = [...frame.children].slice(1).sort((a, b) => rank(a) - rank(b));
+    const children = [...frame.children].slice(1).sort(byReadingOrder);
     frame.append(...children);
     frame.dataset.name = children[0]?.dataset.name ?? '';
   }
-  return frames.sort((a, b) => rank(a) - rank(b));
+  return frames.sort(byReadingOrder);
 }
 
 function buildForm() {

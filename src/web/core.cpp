@@ -95,6 +95,18 @@ struct PassResult {
     std::size_t position = 0;
 };
 
+// The names of each page's arrays and pairs, in the order the keyboard visits them.
+Json readingOrderJson()
+{
+    Json pages = Json::array();
+    for (const std::span<const layout::Row> page : layout::kPageLayouts) {
+        Json names = Json::array();
+        for (const layout::PageStop& stop : layout::readingOrder(page)) names.push_back(stop.name);
+        pages.push_back(names);
+    }
+    return pages;
+}
+
 // Everything the page builds its form from: the catalogue, the layout tables and the texts.
 std::string coreData()
 {
@@ -116,7 +128,10 @@ std::string coreData()
         pairs.push_back({{"control", pair.control},
                          {"frame", pair.frame},
                          {"frameItem", pair.frameItem},
-                         {"captions", captionsJson(kModeCaptions)}});
+                         {"captions", captionsJson(kModeCaptions)},
+                         {"patterns", patternsOf(pair)},
+                         {"buttonDescriptions", captionsJson(pair.buttonDescriptions)},
+                         {"frameDescription", pair.frameDescription}});
     }
     return Json{{"version", SHRINK2D_VERSION},
                 {"title", "澄数2D缩水软件" + text(kTitleVersion) + "（本软件由澄数提供）"},
@@ -134,7 +149,8 @@ std::string coreData()
                   {"pages", boxJson(layout::kPages)},
                   {"form", tableJson(layout::kWindowLayout)},
                   {"page0", tableJson(layout::kPage0Layout)},
-                  {"page1", tableJson(layout::kPage1Layout)}}}}
+                  {"page1", tableJson(layout::kPage1Layout)},
+                  {"readingOrder", readingOrderJson()}}}}
         .dump();
 }
 

@@ -5,10 +5,13 @@
 // sizes are in twips, 15 to a pixel at 96 dpi, measured from the upper left corner of the
 // control's container. Condition captions are not here: they come from the condition catalogue.
 
+#include <algorithm>
 #include <array>
 #include <span>
 #include <string_view>
+#include <tuple>
 #include <variant>
+#include <vector>
 
 namespace shrink2d::layout {
 
@@ -138,5 +141,46 @@ inline constexpr auto kPage1Layout = std::to_array<Row>({
 
 // The pages that hold controls, by page index.
 inline constexpr std::array<std::span<const Row>, 2> kPageLayouts = {kPage0Layout, kPage1Layout};
+
+// A check-box array or a 定/杀 pair of a page.
+struct PageStop {
+    std::string_view name;
+    bool isPair;
+};
+
+// The arrays and pairs of a page in reading order, the order the keyboard visits them: frames
+// from top to bottom, within a frame from left to right, then from top to bottom.
+inline std::vector<PageStop> readingOrder(std::span<const Row> page)
+{
+    struct Placed {
+        int frameTop; // its frame's top on the page
+        int left;     // its first item's place in the frame
+        int top;
+        PageStop stop;
+    };
+    std::vector<int> frameTops;
+    std::vector<Placed> placed;
+    for (const Row& row : page) {
+        if (const auto* frame = std::get_if<FrameRow>(&row)) {
+            frameTops.push_back(frame->box.top);
+        } else if (const auto* boxes = std::get_if<BoxesRow>(&row)) {
+            placed.push_back({frameTops.at(static_cast<std::size_t>(boxes->frame)),
+                              boxes->grid.first.left,
+                              boxes->grid.first.top,
+                              {boxes->name, false}});
+        } else if (const auto* pair = std::get_if<PairRow>(&row)) {
+            placed.push_back({frameTops.at(static_cast<std::size_t>(pair->frame)),
+                              pair->grid.first.left,
+                              pair->grid.first.top,
+                              {pair->name, true}});
+        }
+    }
+    std::stable_sort(placed.begin(), placed.end(), [](const Placed& a, const Placed& b) {
+        return std::tie(a.frameTop, a.left, a.top) < std::tie(b.frameTop, b.left, b.top);
+    });
+    std::vector<PageStop> stops;
+    for (const Placed& p : placed) stops.push_back(p.stop);
+    return stops;
+}
 
 } // namespace shrink2d::layout

@@ -3,11 +3,7 @@
 #include "window/form1.h"
 #include "window/layout.h"
 
-#include <algorithm>
 #include <span>
-#include <string_view>
-#include <tuple>
-#include <variant>
 #include <vector>
 
 namespace shrink2d {
@@ -16,38 +12,6 @@ namespace {
 template <typename Array> void append(std::vector<QWidget*>& order, const Array& array)
 {
     for (int k = 0; k < array.Count(); ++k) order.push_back(&array(k));
-}
-
-// A check-box array or a 定/杀 pair of a page, and where it stands.
-struct PageStop {
-    int frameTop; // its frame's top on the page
-    int left;     // its first item's place in the frame
-    int top;
-    bool isPair;
-    std::string_view name;
-};
-
-// The arrays and pairs of a page in reading order: frames from top to bottom, within a frame from
-// left to right, then from top to bottom.
-std::vector<PageStop> stopsOf(std::span<const layout::Row> page)
-{
-    std::vector<int> frameTops;
-    std::vector<PageStop> stops;
-    for (const layout::Row& row : page) {
-        if (const auto* frame = std::get_if<layout::FrameRow>(&row)) {
-            frameTops.push_back(frame->box.top);
-        } else if (const auto* boxes = std::get_if<layout::BoxesRow>(&row)) {
-            stops.push_back({frameTops.at(static_cast<std::size_t>(boxes->frame)),
-                             boxes->grid.first.left, boxes->grid.first.top, false, boxes->name});
-        } else if (const auto* pair = std::get_if<layout::PairRow>(&row)) {
-            stops.push_back({frameTops.at(static_cast<std::size_t>(pair->frame)),
-                             pair->grid.first.left, pair->grid.first.top, true, pair->name});
-        }
-    }
-    std::stable_sort(stops.begin(), stops.end(), [](const PageStop& a, const PageStop& b) {
-        return std::tie(a.frameTop, a.left, a.top) < std::tie(b.frameTop, b.left, b.top);
-    });
-    return stops;
 }
 
 } // namespace
@@ -60,7 +24,7 @@ void orderTabStops(Form1& form)
     order.push_back(form.Command1);
     append(order, form.Option2);
     for (const std::span<const layout::Row> page : layout::kPageLayouts) {
-        for (const PageStop& stop : stopsOf(page)) {
+        for (const layout::PageStop& stop : layout::readingOrder(page)) {
             if (stop.isPair) {
                 append(order, form.pairNamed(stop.name));
             } else {

@@ -59,6 +59,9 @@ test('the phone width: no sideways scrolling, touch targets of 40 px', async ({ 
   await page.getByLabel('开奖号码').fill('2026001 37\n');
   await page.getByRole('button', { name: '验证' }).click();
   await expect(page.locator('#strip button')).toHaveCount(1);
+  // In one column, the page reads top to bottom as the window's rows stand.
+  await expect(page.getByRole('group', { name: '基本条件' }).locator('.frame-caption, .label'))
+    .toHaveText(['杀跨度', '杀和值', '杀合值', '杀012路', '0路：0369', '1路：147', '2路：258', '定胆']);
   for (const showing of ['基本条件', '特征条件']) {
     await form.showPage(showing);
     const small = await page.evaluate(() => {
