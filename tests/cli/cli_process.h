@@ -4,10 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <thread>
 #include <vector>
 
 // The fixture of the process tests: each test gets a directory of its own, and runs the built
@@ -42,12 +45,30 @@ protected:
     void SetUp() override
     {
         const auto* test = testing::UnitTest::GetInstance()->current_test_info();
-        m_dir = fs::path(testing::TempDir()) / ("cli-" + std::to_string(currentProcessId()) + "-" +
-                                                test->test_suite_name() + "-" + test->name());
+        std::string name = std::string(test->test_suite_name()) + "-" + test->name();
+        std::replace(name.begin(), name.end(), '/', '-'); // a table's row: one directory, not two
+        m_dir = fs::path(testing::TempDir()) /
+                ("cli-" + std::to_string(currentProcessId()) + "-" + name);
         fs::remove_all(m_dir);
         fs::create_directories(m_dir);
     }
-    void TearDown() override { fs::remove_all(m_dir); }
+
+    // The directory holds files only. On Windows a deleted file lingers until the last handle
+    // to it is closed, which for the program's standard streams may come a moment after the
+    // program has ended: the directory is tried again for up to a second.
+    void TearDown() override
+    {
+        std::error_code error;
+        for (int attempt = 0; attempt < 50; ++attempt) {
+            for (fs::directory_iterator file(m_dir, error), end; !error && file != end;
+                 file.increment(error)) {
+                fs::remove(file->path(), error);
+            }
+            if (fs::remove(m_dir, error) || !fs::exists(m_dir)) return;
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        ADD_FAILURE() << "cannot remove " << m_dir << ": " << error.message();
+    }
 
     std::string writeFile(const std::string& name, const std::string& content) const
     {

@@ -40,7 +40,7 @@ printf '# 开奖\r\n2026001 37\r\n2026002,1,2\r\n2026003 90\r\n' >"$fixture/开�
 printf '{"version": 1, "kill-span": [0], "parity": ["偶偶"]}\n' >"$fixture/条件.json"
 
 # name | standard input | standard output | where the builds must differ, and why | arguments
-#   standard input: a fixture file redirected, |file for one piped, empty for none (/dev/null)
+#   standard input: a fixture file redirected, pipe:file for one piped, empty for none (/dev/null)
 #   standard output: a file; head: a pipe its reader closes after 10 bytes; full: /dev/full
 #   arguments: shell words
 cases=$(cat <<'EOF'
@@ -62,7 +62,7 @@ list-raw         |           |      | | --list l.txt --raw
 list-missing     |           |      | | --list 没有.txt
 list-directory   |           |      | Windows opens no directory: Permission denied | --list .
 stdin-crlf       | crlf.txt  |      | | --list - --banker 5
-stdin-pipe       | |crlf.txt |      | | --list - --json --kill-sum 9
+stdin-pipe       | pipe:crlf.txt |      | | --list - --json --kill-sum 9
 stdin-ctrl-z     | ctrlz.txt |      | | --list -
 unreadable       | bad.txt   |      | | --list -
 history          |           |      | | --history 开奖.txt --first 0123
@@ -72,7 +72,7 @@ save-new         |           |      | | --banker 38 --parity 奇偶 --save-condi
 save-over        |           |      | | --conditions 条件.json --save-conditions 条件.json --banker 5
 save-over-list   |           |      | | --list 号码.txt --save-conditions 号码.txt
 save-over-stdin  | l.txt     |      | | --list - --save-conditions l.txt
-save-piped-stdin | |l.txt    |      | | --list - --save-conditions 新.json
+save-piped-stdin | pipe:l.txt |      | | --list - --save-conditions 新.json
 save-directory   |           |      | | --save-conditions .
 stdin-twice      |           |      | | --conditions - --list -
 closed-pipe      |           | head | | --list big.txt
@@ -92,7 +92,7 @@ run_case() {
         cd "$work/dir"
         case "$input" in
             "") exec </dev/null ;;
-            \|*) exec < <(cat "${input#|}") ;;
+            pipe:*) exec < <(cat "${input#pipe:}") ;;
             *) exec <"$input" ;;
         esac
         case "$output" in
