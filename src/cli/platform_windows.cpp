@@ -71,6 +71,7 @@ int errnoOf(DWORD error)
         return EBADF;
     case ERROR_BROKEN_PIPE:
     case ERROR_NO_DATA:
+    case ERROR_PIPE_NOT_CONNECTED: // what Wine says of a POSIX pipe whose reader has gone
         return EPIPE;
     case ERROR_FILENAME_EXCED_RANGE:
         return ENAMETOOLONG;

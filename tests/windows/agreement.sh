@@ -71,7 +71,7 @@ conditions       |           |      | | --conditions 条件.json
 save-new         |           |      | | --banker 38 --parity 奇偶 --save-conditions 新条件.json
 save-over        |           |      | | --conditions 条件.json --save-conditions 条件.json --banker 5
 save-over-list   |           |      | | --list 号码.txt --save-conditions 号码.txt
-save-over-stdin  | l.txt     |      | | --list - --save-conditions l.txt
+save-over-stdin  | l.txt     |      | Wine cannot identify a file its POSIX side redirected, so saving is refused as unsure | --list - --save-conditions l.txt
 save-piped-stdin | pipe:l.txt |      | | --list - --save-conditions 新.json
 save-directory   |           |      | | --save-conditions .
 stdin-twice      |           |      | | --conditions - --list -
