@@ -1,7 +1,7 @@
 # Everyday commands. Each one first installs whatever Debian packages it lacks.
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build run test screenshot bench sanitize-test fuzz lint format format-check package clean web serve web-test
+.PHONY: all deps build run test screenshot bench sanitize-test fuzz lint format format-check package clean web serve web-test windows windows-bench
 
 all: build
 
@@ -67,5 +67,14 @@ package:
 	@$(MAKE) --no-print-directory build
 	@bash packaging/package.sh
 
+# shrink2d-cli.exe for Windows, tested under Wine; build-windows/shrink2d-cli-<version>-windows-x86_64.zip
+# (see README.md).
+windows:
+	@bash scripts/windows.sh
+
+# The Linux and Windows builds of the command line side by side.
+windows-bench: windows
+	@bash bench/windows_bench.sh
+
 clean:
-	@rm -rf build build-sanitize build-fuzz build-lint
+	@rm -rf build build-sanitize build-fuzz build-lint build-windows

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a group of make targets needs, and nothing when all are present.
-#   scripts/install-deps.sh [base|fuzz|lint|package|web]...   (default: base)
+#   scripts/install-deps.sh [base|fuzz|lint|package|web|windows]...   (default: base)
 set -euo pipefail
 
 base=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
@@ -17,6 +17,11 @@ web=(emscripten chromium cmake ninja-build python3)
 command -v node >/dev/null 2>&1 || web+=(nodejs)
 command -v npm >/dev/null 2>&1 || web+=(npm)
 
+# make windows: the mingw-w64 cross compiler (posix threads) and its tools, Wine to run the tests,
+# GoogleTest's sources to build for the target, and the locale data the Chinese Wine runs use.
+windows=(g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64 wine wine64
+         googletest locales cmake ninja-build)
+
 groups=("$@")
 [ ${#groups[@]} -gt 0 ] || groups=(base)
 wanted=()
@@ -27,7 +32,8 @@ for group in "${groups[@]}"; do
         lint) wanted+=("${lint[@]}") ;;
         package) wanted+=("${package[@]}") ;;
         web) wanted+=("${web[@]}") ;;
-        *) echo "install-deps: unknown group '$group' (base, fuzz, lint, package, web)" >&2; exit 2 ;;
+        windows) wanted+=("${windows[@]}") ;;
+        *) echo "install-deps: unknown group '$group' (base, fuzz, lint, package, web, windows)" >&2; exit 2 ;;
     esac
 done
 

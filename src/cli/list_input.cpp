@@ -6,9 +6,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <string_view>
-#include <system_error>
 
 namespace shrink2d::cli {
 namespace {
@@ -59,14 +57,12 @@ ReadResult readWholeFile(const std::string& path, std::string_view option, std::
     if (file == nullptr) return cannotRead(option, path, errno);
 
     std::string content;
-    std::error_code sizeUnknown;
-    const auto size = fromStdin ? 0 : std::filesystem::file_size(path, sizeUnknown);
-    if (!fromStdin && !sizeUnknown) {
-        if (size > maxBytes) {
+    if (const auto size = fromStdin ? std::nullopt : platform::regularFileSize(file)) {
+        if (*size > maxBytes) {
             std::fclose(file);
             return tooLarge();
         }
-        content.reserve(static_cast<std::size_t>(size) + 1);
+        content.reserve(static_cast<std::size_t>(*size) + 1);
     }
 
     // A stream (a device, a pipe) tells its size only by ending: the piece that would take the

@@ -12,6 +12,7 @@
 #include "filtering/messages.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <exception>
 #include <functional>
@@ -113,6 +114,21 @@ std::string_view kindName(platform::FileKind kind)
     }
 }
 
+// Whether a file whose status could not be had is there all the same: standard input, or a file
+// that opens. Keeps errno from the failed status.
+bool isPresent(const std::string& path)
+{
+    const int error = errno;
+    bool present = path == "-";
+    if (!present) {
+        std::FILE* file = platform::openForReading(path);
+        present = file != nullptr;
+        if (present) std::fclose(file);
+    }
+    errno = error;
+    return present;
+}
+
 // What the files named on the command line forbid before any of them is read: standard input
 // given twice, or a --save-conditions target that is not a regular file or is an input of the
 // run. The --conditions file may be the target: it is read before anything is saved.
@@ -135,15 +151,25 @@ std::optional<UsageError> refusedBeforeReading(const RunRequest& request)
         return UsageError{"--save-conditions \"-\": conditions are saved to a file, not to "
                           "standard output"};
     }
-    const std::optional<platform::FileStatus> saved = platform::fileStatus(target);
-    if (!saved) return std::nullopt;
     const std::string named = "--save-conditions " + shownFileName(target) + ": ";
+    const std::optional<platform::FileStatus> saved = platform::fileStatus(target);
+    if (!saved) {
+        if (!isPresent(target)) return std::nullopt;
+        return UsageError{named + "cannot be examined: " + std::strerror(errno), false};
+    }
     if (saved->kind != platform::FileKind::Regular) {
         return UsageError{named + std::string(kindName(saved->kind)), false};
     }
     for (const InputFile& input : inputs) {
         if (input.option == "--conditions") continue;
         const std::optional<platform::FileStatus> read = platform::fileStatus(input.path);
+        // An input that will be read but cannot be told apart from the target might be it.
+        if (!read && isPresent(input.path)) {
+            return UsageError{named + "cannot tell whether it is the same file as " +
+                                  std::string(input.option) + " " + shownFileName(input.path) +
+                                  ": " + std::strerror(errno),
+                              false};
+        }
         if (read && read->isSameFile(*saved)) {
             return UsageError{named + "the same file as " + std::string(input.option) + " " +
                               shownFileName(input.path) + ", which saving would overwrite"};

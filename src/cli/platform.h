@@ -20,6 +20,10 @@ void prepareStandardStreams();
 // Opens the file with this UTF-8 name for reading bytes; null with errno set on failure.
 std::FILE* openForReading(const std::string& path);
 
+// The size in bytes of an open file when it is a regular one; nullopt for anything else (a
+// device, a pipe), whose size shows only when it ends.
+std::optional<std::uint64_t> regularFileSize(std::FILE* file);
+
 enum class FileKind { Regular, Directory, Device, Pipe, Socket, Other };
 
 // What a name stands for once links are followed. Two names of one file (a link, a hard link,
@@ -35,7 +39,8 @@ struct FileStatus {
 };
 
 // The status of the file at path, "-" being standard input; nullopt when there is no such file
-// or it cannot be examined.
+// or it cannot be examined. A device or a pipe may have no identity (volume and file 0): it is
+// never the same file as a regular one.
 std::optional<FileStatus> fileStatus(const std::string& path);
 
 // Writes text to path through a temporary file beside it, flushed to the disk and then renamed
@@ -47,7 +52,8 @@ std::optional<FileStatus> fileStatus(const std::string& path);
 std::optional<std::string> replaceFile(const std::string& path, std::string_view text);
 
 // Writes to standard output or error; false when the text could not be written whole, errno
-// then saying why.
+// then saying why. A reader that has gone away (a closed pipe) ends the program quietly, with
+// the status a shell gives a program ended by SIGPIPE.
 bool writeStandardOutput(std::string_view text);
 bool writeStandardError(std::string_view text);
 

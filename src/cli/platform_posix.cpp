@@ -59,6 +59,13 @@ void prepareStandardStreams() {}
 
 std::FILE* openForReading(const std::string& path) { return std::fopen(path.c_str(), "rb"); }
 
+std::optional<std::uint64_t> regularFileSize(std::FILE* file)
+{
+    struct stat status {};
+    if (::fstat(::fileno(file), &status) != 0 || !S_ISREG(status.st_mode)) return std::nullopt;
+    return static_cast<std::uint64_t>(status.st_size);
+}
+
 std::optional<FileStatus> fileStatus(const std::string& path)
 {
     struct stat status {};

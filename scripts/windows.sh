@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# make windows: shrink2d-cli.exe cross-built with mingw-w64, its tests run under Wine, the Linux
+# and Windows programs compared case by case, and the zip a player downloads:
+# build-windows/shrink2d-cli-<version>-windows-x86_64.zip.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/install-deps.sh base windows
+export WINEDEBUG=-all WINEPREFIX=$PWD/build-windows/wine-prefix
+
+# The Linux program, which the agreement test compares with.
+[ -f build/CMakeCache.txt ] || cmake --preset default >/dev/null
+cmake --build --preset default --target shrink2d-cli bench_pass_timer
+
+[ -f build-windows/CMakeCache.txt ] || cmake --preset windows >/dev/null
+cmake --build --preset windows
+ctest --preset windows
+bash tests/windows/agreement.sh build/bin/shrink2d-cli build-windows
+
+exe=build-windows/bin/shrink2d-cli.exe
+# One file that needs nothing beside it: only DLLs every Windows has.
+imports=$(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^\s*DLL Name: //p' | tr '[:upper:]' '[:lower:]' | sort -u)
+unexpected=$(grep -vxE 'kernel32\.dll|msvcrt\.dll|shell32\.dll' <<<"$imports" || true)
+if [ -n "$unexpected" ]; then
+    echo "windows: $exe needs DLLs that Windows does not ship: $unexpected" >&2
+    exit 1
+fi
+
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build-windows/CMakeCache.txt)
+name=shrink2d-cli-$version-windows-x86_64
+staging=build-windows/zip
+rm -rf "$staging" "build-windows/$name.zip"
+mkdir -p "$staging"
+cp "$exe" "$staging/"
+# CRLF line ends, and the README marked as UTF-8, for the Notepad of older Windows.
+sed 's/$/\r/' LICENSE >"$staging/LICENSE"
+{ printf '\xEF\xBB\xBF'; sed "s/@VERSION@/$version/; s/\$/\r/" packaging/windows/README.txt; } >"$staging/README.txt"
+(cd "$staging" && cmake -E tar cf "../$name.zip" --format=zip shrink2d-cli.exe LICENSE README.txt)
+echo "windows: build-windows/$name.zip ($(stat -c %s "build-windows/$name.zip") bytes; the .exe $(stat -c %s "$exe") bytes, imports: $(echo $imports))"
