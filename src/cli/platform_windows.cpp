@@ -281,7 +281,15 @@ std::FILE* openForReading(const std::string& path)
         errno = ENOENT;
         return nullptr;
     }
-    return ::_wfopen(wide(path).c_str(), L"rb");
+    const std::wstring name = wide(path);
+    std::FILE* file = ::_wfopen(name.c_str(), L"rb");
+    // Windows refuses to open a folder as "access denied"; say what it is, as POSIX does.
+    const DWORD attributes =
+        file == nullptr ? ::GetFileAttributesW(name.c_str()) : INVALID_FILE_ATTRIBUTES;
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        errno = EISDIR;
+    }
+    return file;
 }
 
 std::optional<std::uint64_t> regularFileSize(std::FILE* file)

@@ -60,7 +60,7 @@ list-chinese     |           |      | | --list 号码.txt --kill-sum 10
 list-crlf        |           |      | | --list crlf.txt --kill-tail 0
 list-raw         |           |      | | --list l.txt --raw
 list-missing     |           |      | | --list 没有.txt
-list-directory   |           |      | Windows opens no directory: Permission denied | --list .
+list-directory   |           |      | | --list .
 stdin-crlf       | crlf.txt  |      | | --list - --banker 5
 stdin-pipe       | pipe:crlf.txt |      | | --list - --json --kill-sum 9
 stdin-ctrl-z     | ctrlz.txt |      | | --list -
