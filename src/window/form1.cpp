@@ -100,21 +100,17 @@ constexpr auto kBoxesMembers = std::to_array<BoxesMember>({
     {"Check29", &Form1::Check29, &Form1::Check29_Click},
 });
 
-struct PairMember {
+// A member of the form with nothing more to it than its name.
+template <typename Control> struct NamedMember {
     std::string_view name;
-    OptionArray Form1::*pair;
+    Control Form1::*member;
 };
-constexpr auto kPairMembers = std::to_array<PairMember>({
+constexpr auto kPairMembers = std::to_array<NamedMember<OptionArray>>({
     {"Option1", &Form1::Option1},
     {"Option3", &Form1::Option3},
     {"Option4", &Form1::Option4},
 });
-
-struct LabelMember {
-    std::string_view name;
-    Label* Form1::*label;
-};
-constexpr auto kLabelMembers = std::to_array<LabelMember>({
+constexpr auto kLabelMembers = std::to_array<NamedMember<Label*>>({
     {"Label1", &Form1::Label1},
     {"Label2", &Form1::Label2},
     {"Label17", &Form1::Label17},
@@ -265,7 +261,7 @@ public:
         label->setGeometry(twips(row.box));
         label->SetForeColor(m_onPage ? kGrey : kWindowText);
         label->SetBackColor(kLightGrey);
-        m_form.*memberNamed(kLabelMembers, row.name).label = label;
+        m_form.*memberNamed(kLabelMembers, row.name).member = label;
     }
     void operator()(const layout::CommandRow& row)
     {
@@ -421,7 +417,7 @@ CheckBoxArray& Form1::boxesNamed(std::string_view name)
 
 OptionArray& Form1::pairNamed(std::string_view name)
 {
-    return this->*memberNamed(kPairMembers, name).pair;
+    return this->*memberNamed(kPairMembers, name).member;
 }
 
 toolkit::Frame& Form1::frameNamed(std::string_view name, int item)
