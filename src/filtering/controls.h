@@ -68,7 +68,7 @@ public:
     // A view of an array of a derived control type as an array of the interface.
     template <typename Derived> explicit ControlArray(const ControlArray<Derived>& other)
     {
-        m_items.reserve(other.Count());
+        m_items.reserve(static_cast<std::size_t>(other.Count()));
         for (int k = 0; k < other.Count(); ++k) m_items.push_back(&other(k));
     }
 
