@@ -23,8 +23,10 @@ std::size_t separatorLength(std::string_view text, std::size_t pos)
     case '\n':
     case '\r':
         return 1;
-    default:
+    case '\xE3': // the lead byte of U+3000
         break;
+    default:
+        return 0;
     }
     return text.substr(pos, kIdeographicSpace.size()) == kIdeographicSpace
                ? kIdeographicSpace.size()
