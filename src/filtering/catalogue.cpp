@@ -8,21 +8,17 @@ namespace {
 constexpr std::span<const std::string_view> kDigits(kNumberCaptions.data(), 10);
 constexpr std::span<const std::string_view> kSums(kNumberCaptions);
 
-constexpr std::array<std::string_view, 2> kModeButtonDescriptions = {"只留所勾%1形态的号码",
-                                                                     "去掉所勾%1形态的号码"};
-constexpr std::string_view kModeFrameDescription = "定或杀%1形态";
-
 // Fix/kill pairs. The mixed patterns' pair governs two groups and is typed after the second.
 const std::array<ModePair, 3> kModePairs = {{
     {"Option1", &FormControls::Option1, "--parity-mode",
      "fix keeps only the --parity patterns, kill drops them; default fix", "--parity-mode kill",
-     "parity-mode", "Frame8", 0, kModeButtonDescriptions, kModeFrameDescription},
+     "parity-mode", "Frame8", 0},
     {"Option3", &FormControls::Option3, "--parity-size-mode",
      "mode of both --parity-size and --size-parity; default fix", "--parity-size-mode kill",
-     "parity-size-mode", "Frame8", 1, kModeButtonDescriptions, kModeFrameDescription},
+     "parity-size-mode", "Frame8", 1},
     {"Option4", &FormControls::Option4, "--size-mode",
      "fix keeps only the --size patterns, kill drops them; default fix", "--size-mode kill",
-     "size-mode", "Frame8", 2, kModeButtonDescriptions, kModeFrameDescription},
+     "size-mode", "Frame8", 2},
 }};
 
 constexpr std::string_view kPatternDescription = "一位%2、二位%3的号码，选定则只留，选杀则去掉";

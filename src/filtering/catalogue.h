@@ -50,11 +50,13 @@ struct ModePair {
     std::string_view fileKey; // its key in a condition file
     std::string_view frame;   // "Frame8" item frameItem holds the pair and its groups' boxes
     int frameItem = 0;
-    // What each button does ("定" then "杀") and what the frame offers, for screen readers: %1
-    // stands for the patterns the pair governs, as patternsOf spells them.
-    std::array<std::string_view, 2> buttonDescriptions;
-    std::string_view frameDescription;
 };
+
+// What each button of a pair does ("定" then "杀") and what its frame offers, for screen readers:
+// %1 stands for the patterns the pair governs, as patternsOf spells them.
+inline constexpr std::array<std::string_view, 2> kModeButtonDescriptions = {"只留所勾%1形态的号码",
+                                                                            "去掉所勾%1形态的号码"};
+inline constexpr std::string_view kModeFrameDescription = "定或杀%1形态";
 
 // Everything a front end needs to know about one condition group.
 struct ConditionEntry {

@@ -130,8 +130,8 @@ std::string coreData()
                          {"frameItem", pair.frameItem},
                          {"captions", captionsJson(kModeCaptions)},
                          {"patterns", patternsOf(pair)},
-                         {"buttonDescriptions", captionsJson(pair.buttonDescriptions)},
-                         {"frameDescription", pair.frameDescription}});
+                         {"buttonDescriptions", captionsJson(kModeButtonDescriptions)},
+                         {"frameDescription", kModeFrameDescription}});
     }
     return Json{{"version", SHRINK2D_VERSION},
                 {"title", "澄数2D缩水软件" + text(kTitleVersion) + "（本软件由澄数提供）"},

@@ -96,10 +96,10 @@ void nameControls(Form1& form)
         const QString patterns = text(patternsOf(mode));
         for (int k = 0; k < pair.Count(); ++k) {
             describe(pair(k), group + ' ' + pair(k).text(),
-                     text(mode.buttonDescriptions.at(static_cast<std::size_t>(k))).arg(patterns));
+                     text(kModeButtonDescriptions.at(static_cast<std::size_t>(k))).arg(patterns));
         }
         form.frameNamed(mode.frame, mode.frameItem)
-            .setAccessibleDescription(text(mode.frameDescription).arg(patterns));
+            .setAccessibleDescription(text(kModeFrameDescription).arg(patterns));
     }
     for (int k = 0; k < form.Option2.Count(); ++k) {
         const QString page = form.Option2(k).text();

@@ -5,7 +5,7 @@ import { CHROMIUM } from './chromium.js';
 
 export default defineConfig({
   testDir: '.',
-  testMatch: /.*\.spec\.js/,
+  testMatch: /.*\.test\.js/,
   timeout: 60_000,
   expect: { timeout: 5_000 },
   workers: 2,
