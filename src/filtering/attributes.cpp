@@ -2,6 +2,7 @@
 
 #include "filtering/utf8.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <limits>
 
@@ -48,6 +49,9 @@ AttributesResult computeAttributes(std::string_view element)
     // Parity and size need a real digit at each end, the first position checked first.
     if (!isDigitCharacter(attrs.firstChar)) return ConversionFailure{Position::First};
     if (!isDigitCharacter(attrs.secondChar)) return ConversionFailure{Position::Second};
+    if (!std::all_of(element.begin(), element.end(), isAsciiDigit)) {
+        return ConversionFailure{Position::Inside};
+    }
 
     attrs.parityFirst = (a % 2 == 0) ? kEven : kOdd;
     attrs.paritySecond = (b % 2 == 0) ? kEven : kOdd;

@@ -8,7 +8,8 @@
 namespace shrink2d {
 
 // Everything the conditions test about one list element. The first position is the element's
-// first character and the second position its last, so "7" reads as 77 and "123" as 13.
+// first character and the second position its last, so "7" reads as 77 and "123" as 13; the
+// characters between must be digits too.
 struct CandidateAttributes {
     std::string firstChar;
     std::string secondChar;
@@ -30,9 +31,12 @@ struct CandidateAttributes {
     bool operator==(const CandidateAttributes&) const = default;
 };
 
-enum class Position { First, Second };
+// Where an element fails: an end, or a character between the ends.
+enum class Position { First, Second, Inside };
 
-// An element end that is not one of the characters 0 to 9 has no parity and no size.
+// An element end that is not one of the characters 0 to 9 has no parity and no size. Nor has an
+// element with anything but digits between its ends: "12⏎34" or "12,34" is not the number 14
+// but numbers written together, and classifying it by its ends would count several as one.
 struct ConversionFailure {
     Position position;
     bool operator==(const ConversionFailure&) const = default;
@@ -47,8 +51,8 @@ long lenientValue(std::string_view text);
 // 0 for 0 3 6 9, 1 for 1 4 7, 2 for 2 5 8.
 inline int roadOf(int digit) { return digit % 3; }
 
-// The attributes of one element, or the position (first before second) whose character is not a
-// decimal digit; an empty element fails at its first position.
+// The attributes of one element, or where it holds a character that is not a decimal digit: its
+// first position, else its second, else inside; an empty element fails at its first position.
 AttributesResult computeAttributes(std::string_view element);
 
 } // namespace shrink2d

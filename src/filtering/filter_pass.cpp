@@ -4,6 +4,7 @@
 #include "filtering/condition_groups.h"
 #include "filtering/utf8.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -24,10 +25,10 @@ bool passesBanker(std::string_view element, DigitSet banker)
     return banker.test(static_cast<std::size_t>(a)) || banker.test(static_cast<std::size_t>(b));
 }
 
-// True when computeAttributes can classify the element: a digit at both ends.
+// True when computeAttributes can classify the element: digits alone.
 bool isClassifiable(std::string_view element)
 {
-    return !element.empty() && isAsciiDigit(element.front()) && isAsciiDigit(element.back());
+    return !element.empty() && std::all_of(element.begin(), element.end(), isAsciiDigit);
 }
 
 int numberOf(char first, char second) { return (first - '0') * 10 + (second - '0'); }

@@ -68,7 +68,6 @@ bool isWellFormedUtf8(std::string_view text)
 
 std::string visibleText(std::string_view text, std::size_t maxCharacters)
 {
-    static constexpr char hex[] = "0123456789ABCDEF";
     std::string out;
     std::size_t shown = 0;
     std::size_t pos = 0;
@@ -77,18 +76,19 @@ std::string visibleText(std::string_view text, std::size_t maxCharacters)
             out += "…";
             break;
         }
-        const std::size_t length = sequenceLength(text, pos);
+        std::size_t length = sequenceLength(text, pos);
         const auto byte = static_cast<unsigned char>(text[pos]);
-        if (byte == '\t') {
-            out += "\\t";
-        } else if (byte == '\r') {
-            out += "\\r";
-        } else if (byte == '\n') {
-            out += "\\n";
-        } else if (byte < 0x20U || byte == 0x7FU) {
-            out += "\\x";
-            out += hex[byte >> 4U];
-            out += hex[byte & 0x0FU];
+        if (byte == '\r' || byte == '\n') {
+            out += "⏎"; // a line break as a reader sees it, CR LF being one break
+            if (byte == '\r' && pos + 1 < text.size() && text[pos + 1] == '\n') length = 2;
+        } else if (byte == '\t') {
+            out += "⇥";
+        } else if (byte < 0x20U) {
+            // The control pictures U+2400 to U+241F stand for the control characters.
+            out += "\xE2\x90";
+            out += static_cast<char>(0x80U + byte);
+        } else if (byte == 0x7FU) {
+            out += "\xE2\x90\xA1"; // U+2421, the picture of DEL
         } else if (length == 1 && byte >= 0x80U) {
             out += "\xEF\xBF\xBD"; // U+FFFD for a malformed byte
         } else {

@@ -13,9 +13,9 @@ std::string_view firstCharacter(std::string_view text);
 // The bytes of the last code point, by the same rule as firstCharacter.
 std::string_view lastCharacter(std::string_view text);
 
-// The text as a user can read it in a message: tabs and line breaks written as \t, \r and \n,
-// other control characters as \xNN, malformed bytes as U+FFFD, cut after maxCharacters
-// characters with "…" appended.
+// The text as a user can read it in a message: a line break (LF, CR or CR LF) as ⏎, a tab as ⇥,
+// other control characters as their pictures (␀ to ␟, ␡), malformed bytes as U+FFFD, cut after
+// maxCharacters characters with "…" appended.
 std::string visibleText(std::string_view text, std::size_t maxCharacters);
 
 // True when the text is a sequence of well-formed UTF-8 characters.

@@ -52,8 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
         Classified{"SizeBoundary45", "45", 9, 9, 1, "4 5 12 偶奇 小大 偶大 小奇"},
         Classified{"SizeBoundary54", "54", 9, 9, 1, "5 4 21 奇偶 大小 奇小 大偶"},
         Classified{"OneCharacterFillsBoth", "7", 14, 4, 0, "7 7 11 奇奇 大大 奇大 大奇"},
-        Classified{"ThreeCharactersUseTheEnds", "123", 4, 4, 2, "1 3 10 奇奇 小小 奇小 小奇"},
-        Classified{"TabInsideIsIgnored", "5\t5", 10, 0, 0, "5 5 22 奇奇 大大 奇大 大奇"}),
+        Classified{"ThreeCharactersUseTheEnds", "123", 4, 4, 2, "1 3 10 奇奇 小小 奇小 小奇"}),
     test::ByName());
 
 struct DigitClass {
@@ -94,7 +93,7 @@ struct Unclassifiable {
 
 class ConversionFailures : public ::testing::TestWithParam<Unclassifiable> {};
 
-TEST_P(ConversionFailures, ReportTheFirstNonDigitEnd)
+TEST_P(ConversionFailures, ReportWhereTheFirstNonDigitStands)
 {
     const AttributesResult result = computeAttributes(GetParam().element);
     ASSERT_TRUE(std::holds_alternative<ConversionFailure>(result));
@@ -119,7 +118,13 @@ INSTANTIATE_TEST_SUITE_P(
                       Unclassifiable{"SuperscriptDigit", "5³", Position::Second},
                       Unclassifiable{"MalformedByteLast", "5\xFF", Position::Second},
                       Unclassifiable{"StrayContinuationFirst", std::string("\x80") + "5",
-                                     Position::First}),
+                                     Position::First},
+                      // Numbers written together are not the number their ends make.
+                      Unclassifiable{"TabInside", "5\t5", Position::Inside},
+                      Unclassifiable{"ColumnInside", "12\r\n34\r\n56", Position::Inside},
+                      Unclassifiable{"CommaInside", "12,34", Position::Inside},
+                      Unclassifiable{"FullWidthCommaInside", "12，34", Position::Inside},
+                      Unclassifiable{"EndsBeforeInside", "1,x", Position::Second}),
     test::ByName());
 
 TEST(LenientValue, ReadsLeadingAsciiDigitsAndNeverFails)

@@ -64,14 +64,16 @@ TEST_P(VisibleText, EscapesAndCuts)
 INSTANTIATE_TEST_SUITE_P(
     Texts, VisibleText,
     ::testing::Values(VisibleCase{"Plain", "ab", 10, "ab"},
-                      VisibleCase{"TabsAndLineBreaks", "a\tb\r\n", 10, "a\\tb\\r\\n"},
-                      VisibleCase{"OtherControls", "\x01\x7F", 10, "\\x01\\x7F"},
+                      // A line break as a reader sees it: CR LF is one, a lone CR or LF one each.
+                      VisibleCase{"TabsAndLineBreaks", "a\tb\r\nc\n\rd", 10, "a⇥b⏎c⏎⏎d"},
+                      VisibleCase{"OtherControls", "\x01\x1F\x7F", 10, "␁␟␡"},
+                      VisibleCase{"Nul", std::string("5\0", 2), 10, "5␀"},
                       VisibleCase{"MalformedByte", "5\xFF", 10, "5\xEF\xBF\xBD"},
                       VisibleCase{"CjkKeptWhole", "欢迎", 10, "欢迎"},
                       VisibleCase{"ExactlyAtTheLimit", "abc", 3, "abc"},
                       VisibleCase{"CutByCharactersNotBytes", "中文字", 2, "中文…"},
                       VisibleCase{"EmojiCut", "😀😀", 1, "😀…"},
-                      VisibleCase{"EscapeCountsAsOne", "\t\t\t", 2, "\\t\\t…"},
+                      VisibleCase{"EscapeCountsAsOne", "\t\r\n\t", 2, "⇥⏎…"},
                       VisibleCase{"NothingShown", "a", 0, "…"},
                       VisibleCase{"EmptyText", "", 0, ""}),
     test::ByName());
