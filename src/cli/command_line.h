@@ -11,6 +11,6 @@ namespace shrink2d::cli {
 // file that cannot be read or used, and a condition both typed and in the file, are usage errors
 // that name the file; a problem in its content comes without the --help hint. Apart from the
 // condition files themselves, so that a front end that reads them does not carry the parser.
-ParseResult parseWithConditionFile(const std::vector<std::string>& args);
+ParseResult parseWithConditionFile(const std::vector<std::string>& args, Language language);
 
 } // namespace shrink2d::cli

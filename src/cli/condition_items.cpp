@@ -1,6 +1,7 @@
 #include "cli/condition_items.h"
 
 #include "filtering/filter_settings.h"
+#include "filtering/messages.h"
 
 #include <algorithm>
 #include <array>
@@ -46,9 +47,11 @@ std::optional<std::size_t> boxNamed(const ConditionEntry& entry, std::string_vie
     return static_cast<std::size_t>(box - entry.boxCaptions.begin());
 }
 
-std::string spellingsOf(const ConditionEntry& entry)
+std::string spellingsOf(const ConditionEntry& entry, Language language)
 {
-    if (entry.holdsNumbers()) return "0 to " + std::to_string(entry.boxCount() - 1);
+    if (entry.holdsNumbers()) {
+        return say(Message::NumberRange, language, {"0", std::to_string(entry.boxCount() - 1)});
+    }
     if (entry.kind != ConditionKind::Pattern) return joined(entry.boxCaptions);
     std::vector<std::string> letters;
     for (const std::string_view caption : entry.boxCaptions) {
@@ -58,7 +61,7 @@ std::string spellingsOf(const ConditionEntry& entry)
             }
         }
     }
-    return joined(entry.boxCaptions) + " or " + joined(letters);
+    return say(Message::PatternSpellings, language, {joined(entry.boxCaptions), joined(letters)});
 }
 
 std::optional<bool> killNamed(std::string_view mode)

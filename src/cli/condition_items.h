@@ -1,6 +1,7 @@
 #pragma once
 
 #include "filtering/catalogue.h"
+#include "filtering/language.h"
 
 #include <cstddef>
 #include <optional>
@@ -18,7 +19,7 @@ std::optional<std::size_t> boxNamed(const ConditionEntry& entry, std::string_vie
 
 // What boxNamed takes, for help and messages: "0 to 18" for numbers, otherwise the captions
 // ("00 01 02 ...", "偶偶 偶奇 奇奇 奇偶 or EE EO OO OE").
-std::string spellingsOf(const ConditionEntry& entry);
+std::string spellingsOf(const ConditionEntry& entry, Language language);
 
 // Whether a mode is kill: fix and 定 are not, kill and 杀 are; nullopt for any other word.
 std::optional<bool> killNamed(std::string_view mode);

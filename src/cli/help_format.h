@@ -15,14 +15,17 @@ namespace shrink2d::cli {
 class HelpFormatter : public CLI::Formatter {
 public:
     explicit HelpFormatter(std::size_t nameColumns);
+    std::string make_option(const CLI::Option* option, bool isPositional) const override;
     std::string make_option_opts(const CLI::Option* option) const override;
     std::string make_option_desc(const CLI::Option* option) const override;
     std::string make_description(const CLI::App* app) const override;
     std::string make_footer(const CLI::App* app) const override;
 };
 
-// The text in lines of at most width columns, broken at blanks; its own line breaks stay, and so
-// does a word longer than a line. Lines that fit keep their leading blanks.
+// The text in lines of at most width columns, broken at blanks or between two characters of which
+// one is Chinese (but not before a closing mark such as ，。） nor after an opening one such as
+// （“); its own line breaks stay, and so does a word longer than a line. Lines that fit keep their
+// leading blanks.
 std::string wrapped(std::string_view text, std::size_t width);
 
 } // namespace shrink2d::cli

@@ -1,5 +1,7 @@
 #include "cli/history.h"
 
+#include "filtering/candidate_list.h"
+#include "filtering/messages.h"
 #include "filtering/utf8.h"
 
 #include <algorithm>
@@ -11,35 +13,12 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::size_t kShownCharacters = 60;
-constexpr std::string_view kForms =
-    " (a line ends in a draw such as 37, 3 7 or 3,7, after an optional issue)";
 
-// Length in bytes of the separator that starts the text, 0 when none does: a blank, tab or
-// U+3000, or, when punctuation counts, a comma or semicolon, ASCII or full-width (，；).
-std::size_t separatorLength(std::string_view text, bool punctuation)
-{
-    switch (text.front()) {
-    case ' ':
-    case '\t':
-        return 1;
-    case ',':
-    case ';':
-        return punctuation ? 1 : 0;
-    case '\xE3':
-        return text.starts_with("\xE3\x80\x80") ? 3 : 0;
-    case '\xEF':
-        return punctuation && (text.starts_with("\xEF\xBC\x8C") || text.starts_with("\xEF\xBC\x9B"))
-                   ? 3
-                   : 0;
-    default:
-        return 0;
-    }
-}
-
+// True for blanks, tabs and ideographic spaces alone: a line of commas is not left blank.
 bool isBlank(std::string_view text)
 {
     for (std::size_t length = 0; !text.empty(); text.remove_prefix(length)) {
-        length = separatorLength(text, false);
+        length = text.starts_with("\xE3\x80\x80") ? 3 : (text[0] == ' ' || text[0] == '\t') ? 1 : 0;
         if (length == 0) return false;
     }
     return true;
@@ -62,31 +41,27 @@ void splitTokens(std::string_view line, std::vector<std::string_view>& tokens)
 {
     tokens.clear();
     while (!line.empty()) {
-        if (const std::size_t separator = separatorLength(line, true); separator > 0) {
+        if (const std::size_t separator = separatorLength(line); separator > 0) {
             line.remove_prefix(separator);
             continue;
         }
         std::size_t end = 1;
-        while (end < line.size() && separatorLength(line.substr(end), true) == 0) ++end;
+        while (end < line.size() && separatorLength(line.substr(end)) == 0) ++end;
         tokens.push_back(line.substr(0, end));
         line.remove_prefix(end);
     }
-}
-
-std::string quoted(std::string_view text)
-{
-    return "\"" + visibleText(text, kShownCharacters) + "\"";
 }
 
 // The draw in the part of a line before its comment, which holds more than blanks, or why it
 // holds none, quoting the whole line. tokens is scratch space kept from line to line, so that
 // four million lines do not cost four million allocations.
 std::variant<Draw, std::string> drawOn(std::string_view line, std::string_view beforeComment,
-                                       std::vector<std::string_view>& tokens)
+                                       std::vector<std::string_view>& tokens, Language language)
 {
-    if (holdsControlCharacter(beforeComment)) {
-        return quoted(line) + " holds no draw" + std::string(kForms);
-    }
+    const auto noDraw = [&] {
+        return say(Message::NoDraw, language, {quoted(line, language, kShownCharacters)});
+    };
+    if (holdsControlCharacter(beforeComment)) return noDraw();
     splitTokens(beforeComment, tokens);
     const auto digit = [](std::string_view token, std::size_t at) { return token[at] - '0'; };
     const std::size_t count = tokens.size();
@@ -99,7 +74,7 @@ std::variant<Draw, std::string> drawOn(std::string_view line, std::string_view b
         drawTokens = 2;
         draw.number = digit(tokens[count - 2], 0) * 10 + digit(tokens[count - 1], 0);
     } else {
-        return quoted(line) + " holds no draw" + std::string(kForms);
+        return noDraw();
     }
     if (count == drawTokens) return draw;
     draw.issue = tokens.front();
@@ -107,10 +82,10 @@ std::variant<Draw, std::string> drawOn(std::string_view line, std::string_view b
         if (isDigits(tokens[k], 1) || isDigits(tokens[k], 2)) {
             const char number[] = {static_cast<char>('0' + draw.number / 10),
                                    static_cast<char>('0' + draw.number % 10), '\0'};
-            return quoted(line) +
-                   " does not read as one draw: " + visibleText(tokens[k], kShownCharacters) +
-                   " stands between the issue " + visibleText(draw.issue, kShownCharacters) +
-                   " and the draw " + number;
+            return say(Message::NotOneDraw, language,
+                       {quoted(line, language, kShownCharacters),
+                        visibleText(tokens[k], kShownCharacters),
+                        visibleText(draw.issue, kShownCharacters), number});
         }
     }
     return draw;
@@ -118,12 +93,16 @@ std::variant<Draw, std::string> drawOn(std::string_view line, std::string_view b
 
 } // namespace
 
-std::variant<std::vector<Draw>, HistoryRefusal> readDraws(std::string_view content,
-                                                          std::string_view fileName)
+std::variant<std::vector<Draw>, HistoryRefusal>
+readDraws(std::string_view content, std::string_view source, Language language)
 {
-    const auto refuse = [fileName](std::size_t line, const std::string& problem) {
-        return HistoryRefusal{"--history " + std::string(fileName) + " line " +
-                              std::to_string(line) + ": " + problem};
+    // "开奖号码第 3 行" but "draws.txt 第 3 行": a blank between a Latin name and the Chinese.
+    const bool spaced = language == Language::Chinese && !source.empty() &&
+                        static_cast<unsigned char>(source.back()) < 0x80U;
+    const std::string named = std::string(source) + (spaced ? " " : "");
+    const auto refuse = [&](std::size_t line, const std::string& problem) {
+        return HistoryRefusal{
+            say(Message::OnLine, language, {named, std::to_string(line), problem})};
     };
     if (content.starts_with(kByteOrderMark)) content.remove_prefix(kByteOrderMark.size());
     std::vector<Draw> draws;
@@ -137,18 +116,22 @@ std::variant<std::vector<Draw>, HistoryRefusal> readDraws(std::string_view conte
         ++lineNumber;
         if (line.ends_with('\r')) line.remove_suffix(1);
 
-        if (!isWellFormedUtf8(line)) return refuse(lineNumber, "not UTF-8 text: " + quoted(line));
+        if (!isWellFormedUtf8(line)) {
+            return refuse(lineNumber, say(Message::NotUtf8, language,
+                                          {quoted(line, language, kShownCharacters)}));
+        }
         const std::string_view beforeComment = line.substr(0, line.find('#'));
         if (isBlank(beforeComment)) continue;
-        auto draw = drawOn(line, beforeComment, tokens);
+        auto draw = drawOn(line, beforeComment, tokens, language);
         if (const auto* problem = std::get_if<std::string>(&draw)) {
             return refuse(lineNumber, *problem);
         }
         draws.push_back(std::get<Draw>(draw));
         draws.back().line = lineNumber;
     }
-    if (draws.empty())
-        return HistoryRefusal{"--history " + std::string(fileName) + ": holds no draw"};
+    if (draws.empty()) {
+        return HistoryRefusal{say(Message::HoldsNoDraw, language, {std::string(source)})};
+    }
     return draws;
 }
 

@@ -3,6 +3,7 @@
 #include "filtering/condition_groups.h"
 #include "filtering/filter_settings.h"
 #include "filtering/generation.h"
+#include "filtering/language.h"
 
 #include <array>
 #include <bitset>
@@ -30,17 +31,18 @@ struct HistoryRefusal {
 };
 
 // The draws of a history file's content, in file order; they view the content, which must
-// outlive them. fileName is how messages name the file, as shownFileName gives it.
+// outlive them. source is how messages name the file (fileRole, or the page's own name for its
+// box), and messages are in the given language.
 // A UTF-8 BOM and CRLF line ends are accepted; a # starts a comment, and lines left blank are
-// skipped. A line splits into tokens at blanks, tabs, U+3000, commas and semicolons (ASCII or
-// full-width); its draw is the last token when that is two ASCII digits, else the last two when
-// each is one ASCII digit, and a first token before the draw is its issue. Tokens between the
-// two are notes (a weekday, a date), but not one or two digits, which would make the line read
-// as more than one draw. Any other line, malformed UTF-8, and a file without a draw are refused.
-std::variant<std::vector<Draw>, HistoryRefusal> readDraws(std::string_view content,
-                                                          std::string_view fileName);
-std::variant<std::vector<Draw>, HistoryRefusal> readDraws(std::string&& content,
-                                                          std::string_view fileName) = delete;
+// skipped. A line splits into tokens at the separators of a list (separatorLength); its draw is
+// the last token when that is two ASCII digits, else the last two when each is one ASCII digit,
+// and a first token before the draw is its issue. Tokens between the two are notes (a weekday,
+// a date), but not one or two digits, which would make the line read as more than one draw. Any
+// other line, malformed UTF-8, and a file without a draw are refused.
+std::variant<std::vector<Draw>, HistoryRefusal>
+readDraws(std::string_view content, std::string_view source, Language language);
+std::variant<std::vector<Draw>, HistoryRefusal>
+readDraws(std::string&& content, std::string_view source, Language language) = delete;
 
 // Numbers 00 to 99, bit n for the number n.
 using NumberSet = std::bitset<100>;

@@ -2,61 +2,51 @@
 
 #include "cli/output.h"
 #include "cli/platform.h"
+#include "filtering/candidate_list.h"
+#include "filtering/utf8.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <string_view>
 
 namespace shrink2d::cli {
 namespace {
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-constexpr std::string_view kIdeographicSpace = "\xE3\x80\x80";
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16LittleEndianMark = "\xFF\xFE";
+constexpr std::string_view kUtf16BigEndianMark = "\xFE\xFF";
 
-// Length in bytes of the separator that starts at text[pos], 0 when none does.
-std::size_t separatorLength(std::string_view text, std::size_t pos)
+ReadFailure cannotRead(Message role, const std::string& path, int error, Language language)
 {
-    switch (text[pos]) {
-    case ' ':
-    case '\t':
-    case '\n':
-    case '\r':
-        return 1;
-    case '\xE3': // the lead byte of U+3000
-        break;
-    default:
-        return 0;
-    }
-    return text.substr(pos, kIdeographicSpace.size()) == kIdeographicSpace
-               ? kIdeographicSpace.size()
-               : 0;
-}
-
-ReadFailure cannotRead(std::string_view option, const std::string& path, int error)
-{
-    return ReadFailure{std::string(option) + " " + shownFileName(path) +
-                       ": cannot be read: " + std::strerror(error)};
+    return ReadFailure{say(Message::CannotRead, language,
+                           {fileRole(role, path, language), reasonOf(error, language)})};
 }
 
 std::string sizeText(std::size_t bytes)
 {
     constexpr std::size_t kMebibyte = std::size_t{1} << 20;
     return bytes % kMebibyte == 0 ? std::to_string(bytes / kMebibyte) + " MiB"
-                                  : std::to_string(bytes) + " bytes";
+                                  : std::to_string(bytes) + " B";
+}
+
+bool isTwoDigits(std::string_view element)
+{
+    return element.size() == 2 && isAsciiDigit(element[0]) && isAsciiDigit(element[1]);
 }
 
 } // namespace
 
-ReadResult readWholeFile(const std::string& path, std::string_view option, std::size_t maxBytes)
+ReadResult readWholeFile(const std::string& path, Message role, std::size_t maxBytes,
+                         Language language)
 {
     const bool fromStdin = (path == "-");
     const auto tooLarge = [&] {
-        return ReadFailure{std::string(option) + " " + shownFileName(path) + ": larger than " +
-                           sizeText(maxBytes)};
+        return ReadFailure{
+            say(Message::TooLarge, language, {fileRole(role, path, language), sizeText(maxBytes)})};
     };
     std::FILE* file = fromStdin ? stdin : platform::openForReading(path);
-    if (file == nullptr) return cannotRead(option, path, errno);
+    if (file == nullptr) return cannotRead(role, path, errno, language);
 
     std::string content;
     if (const auto size = fromStdin ? std::nullopt : platform::regularFileSize(file)) {
@@ -79,45 +69,77 @@ ReadResult readWholeFile(const std::string& path, std::string_view option, std::
     // A directory opens fine on some systems and only fails here.
     const int error = !exceeded && std::ferror(file) ? errno : 0;
     if (!fromStdin) std::fclose(file);
-    if (error != 0) return cannotRead(option, path, error);
+    if (error != 0) return cannotRead(role, path, error, language);
     if (exceeded) return tooLarge();
     return content;
 }
 
-std::string listTextFromContent(std::string content, bool raw)
+std::optional<std::string> textOfContent(std::string content)
 {
-    if (std::string_view(content).starts_with(kByteOrderMark)) {
-        content.erase(0, kByteOrderMark.size());
-    }
-    if (raw) return content;
-
-    // Compacts towards the front: every byte written replaces one already read, so the write
-    // position never passes the read position.
-    std::size_t out = 0;
-    bool inNumber = false;
-    for (std::size_t in = 0; in < content.size();) {
-        const std::size_t separator = separatorLength(content, in);
-        if (separator == 0) {
-            content[out++] = content[in++];
-            inNumber = true;
-            continue;
+    const std::string_view bytes(content);
+    std::optional<std::string> text;
+    if (bytes.starts_with(kUtf8Mark)) {
+        if (isWellFormedUtf8(bytes.substr(kUtf8Mark.size()))) {
+            content.erase(0, kUtf8Mark.size());
+            text = std::move(content);
         }
-        if (inNumber) content[out++] = ' ';
-        inNumber = false;
-        in += separator;
+    } else if (bytes.starts_with(kUtf16LittleEndianMark)) {
+        text = platform::decodeText(bytes.substr(2), platform::Encoding::Utf16LittleEndian);
+    } else if (bytes.starts_with(kUtf16BigEndianMark)) {
+        text = platform::decodeText(bytes.substr(2), platform::Encoding::Utf16BigEndian);
+    } else if (isWellFormedUtf8(bytes)) {
+        text = std::move(content);
+    } else {
+        text = platform::decodeText(bytes, platform::Encoding::Gb18030);
     }
-    content.resize(out);
-    if (inNumber) content.push_back(' ');
-    return content;
+    if (text && text->find('\0') != std::string::npos) return std::nullopt;
+    return text;
 }
 
-ReadResult loadListText(const RunRequest& request)
+ReadResult readTextFile(const std::string& path, Message role, std::size_t maxBytes,
+                        Language language)
+{
+    ReadResult content = readWholeFile(path, role, maxBytes, language);
+    auto* bytes = std::get_if<std::string>(&content);
+    if (bytes == nullptr) return content;
+    if (std::optional<std::string> text = textOfContent(std::move(*bytes))) return *std::move(text);
+    return ReadFailure{say(Message::NotText, language, {fileRole(role, path, language)})};
+}
+
+std::string listTextFromContent(std::string text, bool raw)
+{
+    return raw ? text : normaliseSeparators(std::move(text));
+}
+
+std::optional<std::string> strictListProblem(std::string_view listText, Language language)
+{
+    std::optional<std::string> problem;
+    std::size_t position = 0;
+    forEachCandidate(listText, [&](std::string_view element) {
+        ++position;
+        if (problem || isTwoDigits(element)) return;
+        const std::string number = std::to_string(position);
+        const std::string shown = quoted(element, language, 24);
+        if (element.size() == 1 && isAsciiDigit(element[0])) {
+            problem = say(Message::OneDigitElement, language,
+                          {number, shown, "0" + std::string(element)});
+        } else if (std::all_of(element.begin(), element.end(), isAsciiDigit)) {
+            problem = say(Message::LongElement, language, {number, shown});
+        } else {
+            problem = describeUnreadable(Unreadable{position, std::string(element)}, language) +
+                      "\n" + say(Message::FileListAdvice, language);
+        }
+    });
+    return problem;
+}
+
+ReadResult loadListText(const RunRequest& request, Language language)
 {
     if (const auto* generated = std::get_if<GeneratedList>(&request.input)) {
         return generateCandidates(generated->first, generated->second);
     }
     const auto& file = std::get<ListFile>(request.input);
-    ReadResult content = readWholeFile(file.path, "--list", kMaxListBytes);
+    ReadResult content = readTextFile(file.path, Message::ListFile, kMaxListBytes, language);
     if (auto* text = std::get_if<std::string>(&content)) {
         return listTextFromContent(std::move(*text), file.raw);
     }

@@ -1,15 +1,18 @@
 #pragma once
 
 #include "cli/options.h"
+#include "filtering/language.h"
+#include "filtering/messages.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
 
 namespace shrink2d::cli {
 
-// Why a list could not be read; the message names the file.
+// Why a file could not be read; the message names the file.
 struct ReadFailure {
     std::string message;
 };
@@ -20,21 +23,34 @@ using ReadResult = std::variant<std::string, ReadFailure>;
 // reading /dev/zero would take before memory runs out.
 inline constexpr std::size_t kMaxListBytes = std::size_t{256} << 20;
 
-// The whole content of the file at path, or of standard input for "-". Messages start with the
-// option that named the file. A file larger than maxBytes is refused, and never more than
-// maxBytes of it is held.
-ReadResult readWholeFile(const std::string& path, std::string_view option = "--list",
-                         std::size_t maxBytes = kMaxListBytes);
+// The whole content of the file at path, or of standard input for "-", as bytes. Messages name
+// the file by its role (a file role of Message, such as Message::ListFile). A file larger than
+// maxBytes is refused, and never more than maxBytes of it is held.
+ReadResult readWholeFile(const std::string& path, Message role, std::size_t maxBytes,
+                         Language language);
 
-// The list text the pass receives for the content of a list file. A leading UTF-8 byte order
-// mark is dropped (it is an encoding mark, not text). With raw the rest is returned as it is;
-// otherwise every run of blanks, tabs, CR, LF and U+3000 separates two numbers and each number
-// is written followed by one blank, so separators alone give the empty text. Rewrites content
-// in place: linear, and no second copy of a large file.
-std::string listTextFromContent(std::string content, bool raw);
+// A file's content as UTF-8 text, in whichever encoding a player's editor saved it: UTF-8 with
+// or without its byte order mark (which is dropped), UTF-16 of either byte order after its mark,
+// and otherwise, when the bytes are not UTF-8, GB18030 (what Notepad on a Chinese Windows saves
+// as "ANSI"). nullopt for bytes no decoder accepts, and for text holding a NUL character, which
+// no text file has (but UTF-16 without its mark, or any binary file, does).
+std::optional<std::string> textOfContent(std::string content);
+
+// readWholeFile, then textOfContent: a content that is not text is refused, naming the file.
+ReadResult readTextFile(const std::string& path, Message role, std::size_t maxBytes,
+                        Language language);
+
+// The list text the pass receives for a list file's text. With raw the text is the result box's
+// own; otherwise the separators players use (normaliseSeparators) are turned into the box's form.
+std::string listTextFromContent(std::string text, bool raw);
+
+// The first element of a list file's list text that is not exactly two digits, as a message
+// naming it by position and saying what to write instead; nullopt when every element is. A file
+// is not typed into the result box: "5" and "123" there are a slip, not a number.
+std::optional<std::string> strictListProblem(std::string_view listText, Language language);
 
 // The list text a request filters: the generated list, or the read and separated file of at most
 // kMaxListBytes.
-ReadResult loadListText(const RunRequest& request);
+ReadResult loadListText(const RunRequest& request, Language language);
 
 } // namespace shrink2d::cli

@@ -16,6 +16,8 @@
 #include <cstring>
 #include <exception>
 #include <functional>
+#include <new>
+#include <utility>
 
 using namespace shrink2d;
 using namespace shrink2d::cli;
@@ -25,27 +27,50 @@ namespace {
 // Four million draws at most; a file larger than this is not a history of draws.
 constexpr std::size_t kMaxHistoryBytes = std::size_t{64} << 20;
 
-constexpr std::string_view kHelpHint = "\nRun 'shrink2d-cli --help' to see the options.";
-
 // Writes a run's output through the sink it is given; false when a write failed.
 using Printer = std::function<bool(const ReportSink&)>;
 
-int refuse(const UsageError& error)
-{
-    complain(error.showHelpHint ? error.message + std::string(kHelpHint) : error.message);
-    return kBadUsage;
-}
+// One run of the program, in the player's language.
+class Run {
+public:
+    explicit Run(Language language) : m_language(language) {}
 
-int stopAt(const Unreadable& unreadable)
-{
-    complain(describeUnreadable(unreadable) +
-             "\nThe list may hold only two-digit numbers (00 to 99) separated by blanks.");
-    return kUnreadableElement;
-}
+    int operator()(const std::vector<std::string>& args) const;
+
+private:
+    Language m_language;
+
+    std::string say(Message message, std::initializer_list<std::string_view> args = {}) const
+    {
+        return shrink2d::say(message, m_language, args);
+    }
+
+    int refuse(const UsageError& error) const
+    {
+        complain(error.showHelpHint ? error.message + "\n" + say(Message::HelpHint)
+                                    : error.message);
+        return kBadUsage;
+    }
+
+    int stopAt(const Unreadable& unreadable) const
+    {
+        complain(describeUnreadable(unreadable, m_language) + "\n" + say(Message::FileListAdvice));
+        return kUnreadableElement;
+    }
+
+    int print(const Printer& printer) const;
+    int finish(const RunRequest& request, const Printer& printer) const;
+    int finish(const RunRequest& request, std::string_view text) const
+    {
+        return finish(request, [text](const ReportSink& write) { return write(text); });
+    }
+    std::optional<UsageError> refusedBeforeReading(const RunRequest& request) const;
+    int reportHistory(const RunRequest& request, const std::string& listText) const;
+};
 
 // kDone, or kFailed with a message naming standard output when it could not be written. A pipe
 // closed by the reader (| head) ends the program by SIGPIPE before this sees it.
-int print(const Printer& printer)
+int Run::print(const Printer& printer) const
 {
     int error = 0;
     const ReportSink toStandardOutput = [&error](std::string_view piece) {
@@ -54,35 +79,29 @@ int print(const Printer& printer)
         return false;
     };
     if (printer(toStandardOutput)) return kDone;
-    std::string message = "standard output could not be written";
-    if (error != 0) message += std::string(": ") + std::strerror(error);
-    complain(message);
+    complain(say(Message::OutputFailed, {reasonOf(error, m_language)}));
     return kFailed;
 }
 
 // The end of a run that worked out: the conditions saved, when asked, then the output printed.
 // Saving comes after every input has been read and every check has passed, so that a failed
 // run writes nothing.
-int finish(const RunRequest& request, const Printer& printer)
+int Run::finish(const RunRequest& request, const Printer& printer) const
 {
     if (request.saveConditions) {
         const std::string text =
             conditionFileText(request.settings, request.tolerance, request.givenConditions);
-        if (const auto failure = replaceFile(*request.saveConditions, text)) {
-            complain("--save-conditions " + *failure);
+        if (const auto failure = replaceFile(*request.saveConditions, text, m_language)) {
+            complain(*failure);
             return kBadUsage;
         }
     }
     return print(printer);
 }
 
-int finish(const RunRequest& request, std::string_view text)
-{
-    return finish(request, [text](const ReportSink& write) { return write(text); });
-}
-
 struct InputFile {
     std::string_view option;
+    Message role;
     std::string path;
 };
 
@@ -90,27 +109,30 @@ struct InputFile {
 std::vector<InputFile> inputsOf(const RunRequest& request)
 {
     std::vector<InputFile> inputs;
-    if (request.conditions) inputs.push_back({"--conditions", *request.conditions});
-    if (const auto* file = std::get_if<ListFile>(&request.input)) {
-        inputs.push_back({"--list", file->path});
+    if (request.conditions) {
+        inputs.push_back({"--conditions", Message::ConditionFile, *request.conditions});
     }
-    if (request.history) inputs.push_back({"--history", request.history->path});
+    if (const auto* file = std::get_if<ListFile>(&request.input)) {
+        inputs.push_back({"--list", Message::ListFile, file->path});
+    }
+    if (request.history)
+        inputs.push_back({"--history", Message::HistoryFile, request.history->path});
     return inputs;
 }
 
-std::string_view kindName(platform::FileKind kind)
+Message kindName(platform::FileKind kind)
 {
     switch (kind) {
     case platform::FileKind::Directory:
-        return "a directory, not a regular file";
+        return Message::IsDirectory;
     case platform::FileKind::Device:
-        return "a device, not a regular file";
+        return Message::IsDevice;
     case platform::FileKind::Pipe:
-        return "a FIFO, not a regular file";
+        return Message::IsPipe;
     case platform::FileKind::Socket:
-        return "a socket, not a regular file";
+        return Message::IsSocket;
     default:
-        return "not a regular file";
+        return Message::NotRegular;
     }
 }
 
@@ -130,63 +152,78 @@ bool isPresent(const std::string& path)
 }
 
 // What the files named on the command line forbid before any of them is read: standard input
-// given twice, or a --save-conditions target that is not a regular file or is an input of the
-// run. The --conditions file may be the target: it is read before anything is saved.
-std::optional<UsageError> refusedBeforeReading(const RunRequest& request)
+// given twice, or a --save-conditions target that is not a regular file, or is an input of the
+// run, or is where standard output or error goes. The --conditions file may be the target: it is
+// read before anything is saved.
+std::optional<UsageError> Run::refusedBeforeReading(const RunRequest& request) const
 {
     const std::vector<InputFile> inputs = inputsOf(request);
     const InputFile* readerOfStdin = nullptr;
     for (const InputFile& input : inputs) {
         if (input.path != "-") continue;
         if (readerOfStdin != nullptr) {
-            return UsageError{std::string(input.option) +
-                              " \"-\": standard input is already read by " +
-                              std::string(readerOfStdin->option)};
+            return UsageError{say(Message::StandardInputTwice,
+                                  {std::string(input.option), std::string(readerOfStdin->option)})};
         }
         readerOfStdin = &input;
     }
     if (!request.saveConditions) return std::nullopt;
     const std::string& target = *request.saveConditions;
-    if (target == "-") {
-        return UsageError{"--save-conditions \"-\": conditions are saved to a file, not to "
-                          "standard output"};
-    }
-    const std::string named = "--save-conditions " + shownFileName(target) + ": ";
+    if (target == "-") return UsageError{say(Message::SaveToStandardOutput)};
+    const std::string named = fileRole(Message::SavedConditionFile, target, m_language);
     const std::optional<platform::FileStatus> saved = platform::fileStatus(target);
     if (!saved) {
+        const int error = errno;
+        // A name no file can have, or a device's: nothing to examine, nothing to save to.
+        if (error == EINVAL || error == ENODEV) {
+            return UsageError{say(Message::CannotWrite, {named, reasonOf(error, m_language)}),
+                              false};
+        }
         if (!isPresent(target)) return std::nullopt;
-        return UsageError{named + "cannot be examined: " + std::strerror(errno), false};
+        return UsageError{say(Message::SaveCannotExamine, {named, reasonOf(error, m_language)}),
+                          false};
     }
     if (saved->kind != platform::FileKind::Regular) {
-        return UsageError{named + std::string(kindName(saved->kind)), false};
+        return UsageError{say(Message::InFile, {named, say(kindName(saved->kind))}), false};
+    }
+    // The shell opens a redirection before the program starts: "> out.json" names the target.
+    for (const auto& [stream, name] :
+         {std::pair{platform::Stream::Output, Message::StandardOutput},
+          std::pair{platform::Stream::Error, Message::StandardError}}) {
+        const std::optional<platform::FileStatus> written = platform::streamStatus(stream);
+        if (written && written->kind == platform::FileKind::Regular &&
+            written->isSameFile(*saved)) {
+            return UsageError{say(Message::SaveOverOutput, {named, say(name)}), false};
+        }
     }
     for (const InputFile& input : inputs) {
         if (input.option == "--conditions") continue;
         const std::optional<platform::FileStatus> read = platform::fileStatus(input.path);
+        const std::string inputNamed = fileRole(input.role, input.path, m_language);
         // An input that will be read but cannot be told apart from the target might be it.
         if (!read && isPresent(input.path)) {
-            return UsageError{named + "cannot tell whether it is the same file as " +
-                                  std::string(input.option) + " " + shownFileName(input.path) +
-                                  ": " + std::strerror(errno),
-                              false};
+            return UsageError{
+                say(Message::SaveCannotTell, {named, inputNamed, reasonOf(errno, m_language)}),
+                false};
         }
         if (read && read->isSameFile(*saved)) {
-            return UsageError{named + "the same file as " + std::string(input.option) + " " +
-                              shownFileName(input.path) + ", which saving would overwrite"};
+            return UsageError{say(Message::SaveOverInput, {named, inputNamed})};
         }
     }
     return std::nullopt;
 }
 
-int reportHistory(const RunRequest& request, const std::string& listText)
+int Run::reportHistory(const RunRequest& request, const std::string& listText) const
 {
     const HistoryFile& file = *request.history;
-    const ReadResult content = readWholeFile(file.path, "--history", kMaxHistoryBytes);
+    const ReadResult content =
+        readTextFile(file.path, Message::HistoryFile, kMaxHistoryBytes, m_language);
     if (const auto* failure = std::get_if<ReadFailure>(&content)) {
         complain(failure->message);
         return kBadUsage;
     }
-    auto read = readDraws(std::get<std::string>(content), shownFileName(file.path));
+    auto read = readDraws(std::get<std::string>(content),
+                          fileRole(Message::HistoryFile, file.path, m_language), m_language);
     if (const auto* refusal = std::get_if<HistoryRefusal>(&read)) {
         complain(refusal->message);
         return kBadUsage;
@@ -203,18 +240,19 @@ int reportHistory(const RunRequest& request, const std::string& listText)
         checkDraws(std::move(draws), listedNumbers(generated.first, generated.second),
                    request.settings, request.tolerance, countCandidates(full.listText));
     return finish(request, [&](const ReportSink& write) {
-        return request.json ? writeHistoryJson(report, write) : writeHistoryText(report, write);
+        return request.json ? writeHistoryJson(report, write)
+                            : writeHistoryText(report, write, m_language);
     });
 }
 
-int run(const std::vector<std::string>& args)
+int Run::operator()(const std::vector<std::string>& args) const
 {
-    ParseResult parsed = parseCommandLine(args);
+    ParseResult parsed = parseCommandLine(args, m_language);
     if (const auto* typed = std::get_if<RunRequest>(&parsed)) {
         if (std::optional<UsageError> refusal = refusedBeforeReading(*typed)) {
             parsed = std::move(*refusal);
         } else if (typed->conditions) {
-            parsed = parseWithConditionFile(args);
+            parsed = parseWithConditionFile(args, m_language);
         }
     }
     if (const auto* info = std::get_if<InfoText>(&parsed)) {
@@ -223,24 +261,32 @@ int run(const std::vector<std::string>& args)
     if (const auto* error = std::get_if<UsageError>(&parsed)) return refuse(*error);
     const auto& request = std::get<RunRequest>(parsed);
 
-    const ReadResult list = loadListText(request);
+    const ReadResult list = loadListText(request, m_language);
     if (const auto* failure = std::get_if<ReadFailure>(&list)) {
         complain(failure->message);
         return kBadUsage;
     }
     const std::string& listText = std::get<std::string>(list);
     if (request.history) return reportHistory(request, listText);
+    // A file is not typed into the result box: there a number is exactly two digits.
+    if (const auto* file = std::get_if<ListFile>(&request.input); file && !file->raw) {
+        if (const auto problem = strictListProblem(listText, m_language)) {
+            complain(*problem);
+            return kUnreadableElement;
+        }
+    }
     if (request.stats) {
         const auto stats = groupStats(listText, request.settings, request.tolerance);
         if (const auto* unreadable = std::get_if<Unreadable>(&stats)) return stopAt(*unreadable);
         const auto& counts = std::get<GroupStats>(stats);
-        return finish(request, request.json ? statsJson(counts)
-                                            : statsText(counts, activeGroups(request.settings)));
+        return finish(request, request.json
+                                   ? statsJson(counts)
+                                   : statsText(counts, activeGroups(request.settings), m_language));
     }
 
     const PassOutcome outcome = runTolerantPass(listText, request.settings, request.tolerance);
-    // As in the window, the empty-list message does not end the pass.
-    if (outcome.listWasEmpty) complain(kEmptyListPrompt);
+    // As in the window, the empty list is said and the pass goes on, in the command line's words.
+    if (outcome.listWasEmpty) complain(say(Message::ListHoldsNoNumbers));
     if (outcome.unreadable) return stopAt(*outcome.unreadable);
     return finish(request, request.json ? jsonOutput(outcome) : plainOutput(outcome));
 }
@@ -249,10 +295,14 @@ int run(const std::vector<std::string>& args)
 
 int main(int argc, char** argv)
 {
+    const Language language = platform::playerLanguage();
     try {
         platform::prepareStandardStreams();
-        return run(platform::arguments(argc, argv));
-    } catch (const std::exception& error) { // in practice only memory running out
+        return Run(language)(platform::arguments(argc, argv));
+    } catch (const std::bad_alloc&) {
+        complain(say(Message::OutOfMemory, language));
+        return kFailed;
+    } catch (const std::exception& error) {
         complain(error.what());
         return kFailed;
     }

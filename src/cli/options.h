@@ -2,6 +2,7 @@
 
 #include "filtering/filter_settings.h"
 #include "filtering/generation.h"
+#include "filtering/language.h"
 
 #include <cstddef>
 #include <optional>
@@ -67,8 +68,10 @@ struct UsageError {
 
 using ParseResult = std::variant<RunRequest, InfoText, UsageError>;
 
-// Reads the arguments that follow the program name. Never prints, never exits the process and
-// never throws (short of running out of memory): every problem comes back as a UsageError.
-ParseResult parseCommandLine(const std::vector<std::string>& args);
+// Reads the arguments that follow the program name; the help and every message are in the given
+// language. Never prints, never exits the process and never throws (short of running out of
+// memory): every problem comes back as a UsageError.
+ParseResult parseCommandLine(const std::vector<std::string>& args,
+                             Language language = Language::English);
 
 } // namespace shrink2d::cli

@@ -6,7 +6,9 @@
 
 #include <nlohmann/json.hpp>
 
+#include <cerrno>
 #include <limits>
+#include <utility>
 
 namespace shrink2d::cli {
 namespace {
@@ -63,11 +65,45 @@ std::string jsonOutput(const PassOutcome& outcome)
 
 bool writeOut(std::string_view text) { return platform::writeStandardOutput(text); }
 
-std::string shownFileName(const std::string& path)
+std::string shownFileName(const std::string& path, Language language)
 {
     if (path.empty()) return "\"\"";
-    return path == "-" ? "standard input"
+    return path == "-" ? say(Message::StandardInput, language)
                        : visibleText(path, std::numeric_limits<std::size_t>::max());
+}
+
+std::string fileRole(Message role, const std::string& path, Language language)
+{
+    // In Chinese standard input is named alone: it says what it is.
+    if (path == "-" && language == Language::Chinese) return say(Message::StandardInput, language);
+    return say(role, language, {shownFileName(path, language)});
+}
+
+std::string reasonOf(int error, Language language)
+{
+    using enum Message;
+    static constexpr std::pair<int, Message> kReasons[] = {{ENOENT, NoSuchFile},
+                                                           {EACCES, PermissionDenied},
+                                                           {EPERM, PermissionDenied},
+                                                           {EBUSY, InUse},
+                                                           {ETXTBSY, InUse},
+                                                           {EINVAL, InvalidName},
+                                                           {EILSEQ, InvalidName},
+                                                           {EISDIR, IsDirectory},
+                                                           {ENODEV, IsDevice},
+                                                           {ENXIO, IsDevice},
+                                                           {ENOTSUP, NotRegular},
+                                                           {ENOSPC, DiskFull},
+                                                           {EFBIG, DiskFull},
+                                                           {EROFS, ReadOnlyDisk},
+                                                           {ENAMETOOLONG, NameTooLong},
+                                                           {ELOOP, TooManyLinks},
+                                                           {ENOTDIR, NotDirectoryOnPath},
+                                                           {ENOMEM, OutOfMemory}};
+    for (const auto& [number, reason] : kReasons) {
+        if (number == error) return say(reason, language);
+    }
+    return say(SystemError, language, {std::to_string(error)});
 }
 
 void complain(std::string_view message)

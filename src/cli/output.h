@@ -1,6 +1,8 @@
 #pragma once
 
 #include "filtering/filter_pass.h"
+#include "filtering/language.h"
+#include "filtering/messages.h"
 
 #include <string>
 #include <string_view>
@@ -28,10 +30,17 @@ void appendJsonString(std::string& out, std::string_view text);
 // Writes text to standard output and flushes it; false when that failed.
 bool writeOut(std::string_view text);
 
-// A file as messages name it: "standard input" for "-", otherwise the name as visible text
-// (control characters escaped), whole and unquoted, as in "--list my list.txt line 3: ...";
+// A file as messages name it: standard input for "-", otherwise the name as visible text
+// (control characters shown), whole and unquoted, as in "--list my list.txt line 3: ...";
 // the empty name as "".
-std::string shownFileName(const std::string& path);
+std::string shownFileName(const std::string& path, Language language);
+
+// What a file is to the run, as messages name it: the role (one of the Message file roles, such
+// as Message::ListFile) and the file; standard input for "-".
+std::string fileRole(Message role, const std::string& path, Language language);
+
+// The player's words for a system error (an errno value), saying what to do where it can.
+std::string reasonOf(int error, Language language);
 
 // One line on standard error, prefixed with the program's name.
 void complain(std::string_view message);

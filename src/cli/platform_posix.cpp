@@ -1,10 +1,12 @@
 #include "cli/platform.h"
 
 #include <fcntl.h>
+#include <iconv.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 
 namespace shrink2d::cli::platform {
@@ -57,6 +59,41 @@ std::vector<std::string> arguments(int argc, char** argv)
 
 void prepareStandardStreams() {}
 
+Language playerLanguage()
+{
+    // The first of these that is set decides, as it does for every program's messages.
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const char* value = std::getenv(name);
+        if (value != nullptr && *value != '\0') {
+            return std::strncmp(value, "zh", 2) == 0 ? Language::Chinese : Language::English;
+        }
+    }
+    return Language::English;
+}
+
+std::string_view pipedListExample() { return "printf '05\\n17\\n99\\n' | shrink2d-cli --list -"; }
+
+std::optional<std::string> decodeText(std::string_view bytes, Encoding encoding)
+{
+    const char* from = encoding == Encoding::Utf16LittleEndian ? "UTF-16LE"
+                       : encoding == Encoding::Utf16BigEndian  ? "UTF-16BE"
+                                                               : "GB18030";
+    const iconv_t converter = ::iconv_open("UTF-8", from);
+    if (converter == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
+    // No character takes more than four bytes of UTF-8, nor fewer than one byte of its own.
+    std::string out(bytes.size() * 2 + 4, '\0');
+    char* in = const_cast<char*>(bytes.data()); // iconv does not write through it
+    std::size_t inLeft = bytes.size();
+    char* next = out.data();
+    std::size_t outLeft = out.size();
+    const std::size_t done = ::iconv(converter, &in, &inLeft, &next, &outLeft);
+    ::iconv_close(converter);
+    // A byte sequence that is not a character, or one cut short at the end, is not text.
+    if (done == static_cast<std::size_t>(-1) || inLeft != 0) return std::nullopt;
+    out.resize(out.size() - outLeft);
+    return out;
+}
+
 std::FILE* openForReading(const std::string& path) { return std::fopen(path.c_str(), "rb"); }
 
 std::optional<std::uint64_t> regularFileSize(std::FILE* file)
@@ -75,17 +112,27 @@ std::optional<FileStatus> fileStatus(const std::string& path)
                       static_cast<std::uint64_t>(status.st_ino)};
 }
 
-std::optional<std::string> replaceFile(const std::string& path, std::string_view text)
+std::optional<FileStatus> streamStatus(Stream stream)
+{
+    struct stat status {};
+    if (::fstat(stream == Stream::Output ? STDOUT_FILENO : STDERR_FILENO, &status) != 0) {
+        return std::nullopt;
+    }
+    return FileStatus{kindOf(status.st_mode), static_cast<std::uint64_t>(status.st_dev),
+                      static_cast<std::uint64_t>(status.st_ino)};
+}
+
+int replaceFile(const std::string& path, std::string_view text)
 {
     const std::optional<std::string> target = finalTarget(path);
-    if (!target) return std::strerror(errno);
+    if (!target) return errno;
     struct stat old {};
     const bool replacing = ::stat(target->c_str(), &old) == 0;
-    if (replacing && !S_ISREG(old.st_mode)) return "not a regular file";
+    if (replacing && !S_ISREG(old.st_mode)) return ENOTSUP;
 
     std::string temporary = *target + ".XXXXXX";
     const int fd = ::mkstemp(temporary.data());
-    if (fd < 0) return std::strerror(errno);
+    if (fd < 0) return errno;
     mode_t mode = old.st_mode & 0777;
     if (!replacing) { // mkstemp makes the file private; a new file gets the usual permissions
         const mode_t mask = ::umask(0);
@@ -105,11 +152,8 @@ std::optional<std::string> replaceFile(const std::string& path, std::string_view
     if (error == 0 && ::fsync(fd) != 0) error = errno;
     if (::close(fd) != 0 && error == 0) error = errno;
     if (error == 0 && std::rename(temporary.c_str(), target->c_str()) != 0) error = errno;
-    if (error != 0) {
-        ::unlink(temporary.c_str());
-        return std::strerror(error);
-    }
-    return std::nullopt;
+    if (error != 0) ::unlink(temporary.c_str());
+    return error;
 }
 
 namespace {

@@ -48,16 +48,20 @@ int errnoOf(DWORD error)
     switch (error) {
     case ERROR_FILE_NOT_FOUND:
     case ERROR_PATH_NOT_FOUND:
-    case ERROR_INVALID_NAME:
-    case ERROR_BAD_PATHNAME:
     case ERROR_INVALID_DRIVE:
     case ERROR_BAD_NETPATH:
         return ENOENT;
+    case ERROR_INVALID_NAME:
+    case ERROR_BAD_PATHNAME:
+    case ERROR_DIRECTORY:
+        return EINVAL;
     case ERROR_ACCESS_DENIED:
+        return EACCES;
+    case ERROR_WRITE_PROTECT:
+        return EROFS;
     case ERROR_SHARING_VIOLATION:
     case ERROR_LOCK_VIOLATION:
-    case ERROR_WRITE_PROTECT:
-        return EACCES;
+        return EBUSY;
     case ERROR_FILE_EXISTS:
     case ERROR_ALREADY_EXISTS:
         return EEXIST;
@@ -85,6 +89,37 @@ int lastError()
 {
     errno = errnoOf(::GetLastError());
     return errno;
+}
+
+// Why Windows cannot have a file of this name, as errno: EINVAL for a character no file name may
+// hold (* ? " < > | or a control character), ENODEV for a name a device has reserved (CON, NUL,
+// COM1 and the like, with any extension, which open the device instead of a file); 0 for a
+// name it can have.
+int nameProblem(std::string_view path)
+{
+    if (path.starts_with("\\\\?\\") || path.starts_with("\\\\.\\")) path.remove_prefix(4);
+    for (const char c : path) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20U || std::string_view("*?\"<>|").find(c) != std::string_view::npos) {
+            return EINVAL;
+        }
+    }
+    // A colon only after the drive letter: the rest would name a stream of the file.
+    if (path.find(':', 2) != std::string_view::npos) return EINVAL;
+    std::string_view base = path.substr(path.find_last_of("\\/") + 1);
+    base = base.substr(0, base.find('.'));
+    while (base.ends_with(' ')) base.remove_suffix(1);
+    std::string upper;
+    for (const char c : base) upper += static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+    static constexpr std::string_view kDevices[] = {"CON", "PRN",    "AUX",
+                                                    "NUL", "CONIN$", "CONOUT$"};
+    for (const std::string_view device : kDevices) {
+        if (upper == device) return ENODEV;
+    }
+    const bool numbered = upper.size() == 4 &&
+                          (upper.starts_with("COM") || upper.starts_with("LPT")) &&
+                          upper[3] >= '1' && upper[3] <= '9';
+    return numbered ? ENODEV : 0;
 }
 
 struct Handle {
@@ -275,10 +310,56 @@ void prepareStandardStreams()
     for (std::FILE* stream : {stdin, stdout, stderr}) ::_setmode(::_fileno(stream), _O_BINARY);
 }
 
+Language playerLanguage()
+{
+    return PRIMARYLANGID(::GetUserDefaultUILanguage()) == LANG_CHINESE ? Language::Chinese
+                                                                       : Language::English;
+}
+
+std::string_view pipedListExample() { return "type 号码.txt | shrink2d-cli --list -"; }
+
+std::optional<std::string> decodeText(std::string_view bytes, Encoding encoding)
+{
+    if (bytes.empty()) return std::string();
+    std::wstring utf16;
+    if (encoding == Encoding::Gb18030) {
+        constexpr UINT kGb18030 = 54936;
+        const int size = static_cast<int>(bytes.size());
+        const int length =
+            ::MultiByteToWideChar(kGb18030, MB_ERR_INVALID_CHARS, bytes.data(), size, nullptr, 0);
+        if (length == 0) return std::nullopt;
+        utf16.resize(static_cast<std::size_t>(length));
+        ::MultiByteToWideChar(kGb18030, MB_ERR_INVALID_CHARS, bytes.data(), size, utf16.data(),
+                              length);
+    } else {
+        if (bytes.size() % 2 != 0) return std::nullopt;
+        const bool big = encoding == Encoding::Utf16BigEndian;
+        utf16.resize(bytes.size() / 2);
+        for (std::size_t k = 0; k < utf16.size(); ++k) {
+            const auto high = static_cast<unsigned char>(bytes[2 * k + (big ? 0 : 1)]);
+            const auto low = static_cast<unsigned char>(bytes[2 * k + (big ? 1 : 0)]);
+            utf16[k] = static_cast<wchar_t>(high << 8U | low);
+        }
+    }
+    // A lone surrogate is not text.
+    const int size = static_cast<int>(utf16.size());
+    const int length = ::WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, utf16.data(), size,
+                                             nullptr, 0, nullptr, nullptr);
+    if (length == 0) return std::nullopt;
+    std::string out(static_cast<std::size_t>(length), '\0');
+    ::WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, utf16.data(), size, out.data(), length,
+                          nullptr, nullptr);
+    return out;
+}
+
 std::FILE* openForReading(const std::string& path)
 {
     if (path.empty()) { // the wide call would take it for the current directory
         errno = ENOENT;
+        return nullptr;
+    }
+    if (const int problem = nameProblem(path); problem != 0) {
+        errno = problem;
         return nullptr;
     }
     const std::wstring name = wide(path);
@@ -317,6 +398,10 @@ std::optional<FileStatus> fileStatus(const std::string& path)
         errno = ENOENT;
         return std::nullopt;
     }
+    if (const int problem = nameProblem(path); problem != 0) {
+        errno = problem;
+        return std::nullopt;
+    }
     const Handle file(openForAttributes(wide(path)));
     if (!file) {
         lastError();
@@ -325,15 +410,24 @@ std::optional<FileStatus> fileStatus(const std::string& path)
     return statusOf(file.handle);
 }
 
-std::optional<std::string> replaceFile(const std::string& path, std::string_view text)
+std::optional<FileStatus> streamStatus(Stream stream)
 {
+    const HANDLE handle =
+        ::GetStdHandle(stream == Stream::Output ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE);
+    if (handle == nullptr || handle == INVALID_HANDLE_VALUE) return std::nullopt;
+    return statusOf(handle);
+}
+
+int replaceFile(const std::string& path, std::string_view text)
+{
+    if (const int problem = nameProblem(path); problem != 0) return problem;
     DWORD attributes = 0;
     const std::optional<std::wstring> target = finalTarget(wide(path), attributes);
-    if (!target) return errno == 0 ? "not a regular file" : std::strerror(errno);
+    if (!target) return errno == 0 ? ENOTSUP : errno;
 
     std::wstring temporary;
     Handle file(createTemporary(*target, temporary));
-    if (!file) return std::strerror(lastError());
+    if (!file) return lastError();
     int error = 0;
     if (!writeAll(file.handle, text) || ::FlushFileBuffers(file.handle) == 0) error = lastError();
     if (!file.close() && error == 0) error = lastError();
@@ -348,11 +442,8 @@ std::optional<std::string> replaceFile(const std::string& path, std::string_view
                                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) == 0) {
         error = lastError();
     }
-    if (error != 0) {
-        ::DeleteFileW(temporary.c_str());
-        return std::strerror(error);
-    }
-    return std::nullopt;
+    if (error != 0) ::DeleteFileW(temporary.c_str());
+    return error;
 }
 
 bool writeStandardOutput(std::string_view text)

@@ -1,6 +1,7 @@
 #include "cli/reports.h"
 
 #include "cli/output.h"
+#include "filtering/messages.h"
 
 #include <algorithm>
 #include <array>
@@ -43,28 +44,36 @@ std::size_t displayWidth(std::string_view text)
     return width;
 }
 
-// A group as players know it, by its row's caption, and as the JSON names it: the caption, then the
-// key in brackets. Made once: a report of millions of draws names a group on most of its lines.
-const std::string& groupLabel(std::size_t group)
+// A group as players know it, by its row's caption, and in English as the JSON names it too: the
+// caption, then the key in brackets. Made once: a report of millions of draws names a group on
+// most of its lines.
+const std::string& groupLabel(std::size_t group, Language language)
 {
-    static const auto labels = [] {
-        std::array<std::string, kConditionGroupCount> made;
+    using Labels = std::array<std::string, kConditionGroupCount>;
+    static const std::array<Labels, 2> labels = [] {
+        std::array<Labels, 2> made;
         for (const ConditionEntry& entry : conditionCatalogue()) {
-            made[entry.index()] = std::string(entry.caption) + " (" + std::string(entry.key) + ")";
+            made[0][entry.index()] = std::string(entry.caption);
+            made[1][entry.index()] =
+                std::string(entry.caption) + " (" + std::string(entry.key) + ")";
         }
         return made;
     }();
-    return labels[group];
+    return labels[language == Language::Chinese ? 0 : 1][group];
 }
 
-std::string rejectedByLabel(std::size_t group) { return "rejected by " + groupLabel(group); }
+std::string rejectedByLabel(std::size_t group, Language language)
+{
+    return say(Message::FieldRejectedBy, language, {groupLabel(group, language)});
+}
 
 // Wide enough for "longest miss run" and the group rows in use, two blanks beyond the widest.
-std::size_t labelWidth(GroupMask active)
+std::size_t labelWidth(GroupMask active, Language language)
 {
     std::size_t width = 25;
     for (std::size_t group = 0; group < kConditionGroupCount; ++group) {
-        if (active[group]) width = std::max(width, displayWidth(rejectedByLabel(group)) + 2);
+        if (active[group])
+            width = std::max(width, displayWidth(rejectedByLabel(group, language)) + 2);
     }
     return width;
 }
@@ -89,11 +98,13 @@ void appendField(std::string& out, std::size_t width, std::string_view label,
 
 void appendGroupFields(std::string& out, std::size_t width,
                        const std::array<std::size_t, kConditionGroupCount>& counts,
-                       GroupMask active)
+                       GroupMask active, Language language)
 {
     for (std::size_t group = 0; group < kConditionGroupCount; ++group) {
-        if (active[group])
-            appendField(out, width, rejectedByLabel(group), std::to_string(counts[group]));
+        if (active[group]) {
+            appendField(out, width, rejectedByLabel(group, language),
+                        std::to_string(counts[group]));
+        }
     }
 }
 
@@ -125,44 +136,60 @@ void appendNumber(std::string& out, int number)
 
 // Appends what rejects a number: "list" first when the list never held it, then each group in
 // the mask, in group order; as JSON strings or as the labels players read.
-void appendRejections(std::string& out, bool listed, GroupMask groups, bool json)
+void appendRejections(std::string& out, bool listed, GroupMask groups, bool json,
+                      Language language = Language::English)
 {
     bool first = true;
     const auto append = [&](std::string_view text) {
-        if (!first) out += json ? "," : ", ";
+        if (!first) out += json ? "," : language == Language::Chinese ? "、" : ", ";
         if (json) out += '"';
         out += text;
         if (json) out += '"';
         first = false;
     };
-    if (!listed) append(json ? "list" : "不在组号中");
+    if (!listed) append(json ? "list" : say(Message::NotListed, language));
     for (std::size_t group = 0; group < kConditionGroupCount; ++group) {
         if (!groups[group]) continue;
-        append(json ? conditionCatalogue()[group].key : std::string_view(groupLabel(group)));
+        append(json ? conditionCatalogue()[group].key
+                    : std::string_view(groupLabel(group, language)));
     }
 }
 
 } // namespace
 
-bool writeHistoryText(const HistoryReport& report, const ReportSink& write)
+bool writeHistoryText(const HistoryReport& report, const ReportSink& write, Language language)
 {
+    const auto word = [language](Message message) { return say(message, language); };
+    const std::string kept = word(Message::Kept);
+    const std::string missed = word(Message::Missed);
+    const std::size_t drawWidth = displayWidth(word(Message::ColumnDraw));
+    const std::size_t resultWidth = std::max(
+        {displayWidth(word(Message::ColumnResult)), displayWidth(kept), displayWidth(missed)});
     // Lines ascend, so the last is the widest.
-    const std::size_t lineWidth = std::max<std::size_t>(
-        4, report.draws.empty() ? 0 : std::to_string(report.draws.back().line).size());
+    const std::size_t lineWidth =
+        std::max(displayWidth(word(Message::ColumnLine)),
+                 report.draws.empty() ? 0 : std::to_string(report.draws.back().line).size());
     std::size_t issueWidth = 0;
     for (const Draw& draw : report.draws) {
-        if (!draw.issue.empty())
-            issueWidth = std::max({issueWidth, displayWidth(draw.issue), std::size_t{5}});
+        if (!draw.issue.empty()) {
+            issueWidth = std::max(
+                {issueWidth, displayWidth(draw.issue), displayWidth(word(Message::ColumnIssue))});
+        }
     }
     std::string out;
     out.reserve(kPieceBytes + 600);
-    appendPadded(out, "line", lineWidth, true);
+    appendPadded(out, word(Message::ColumnLine), lineWidth, true);
     out += "  ";
     if (issueWidth > 0) {
-        appendPadded(out, "issue", issueWidth, false);
+        appendPadded(out, word(Message::ColumnIssue), issueWidth, false);
         out += "  ";
     }
-    out += "draw  result  rejected by\n";
+    appendPadded(out, word(Message::ColumnDraw), std::max<std::size_t>(drawWidth, 2), false);
+    out += "  ";
+    appendPadded(out, word(Message::ColumnResult), resultWidth, false);
+    out += "  ";
+    out += word(Message::ColumnRejectedBy);
+    out += '\n';
     for (const Draw& draw : report.draws) {
         appendPadded(out, std::to_string(draw.line), lineWidth, true);
         out += "  ";
@@ -171,28 +198,33 @@ bool writeHistoryText(const HistoryReport& report, const ReportSink& write)
             out += "  ";
         }
         appendNumber(out, draw.number);
-        out += "    ";
+        out.append(std::max<std::size_t>(drawWidth, 2) - 2 + 2, ' ');
         const auto number = static_cast<std::size_t>(draw.number);
         const GroupMask rejected = report.rejections[number];
-        if (!isKept(report, draw)) {
-            out += "missed  ";
+        const bool isKeptDraw = isKept(report, draw);
+        if (!isKeptDraw || rejected.any()) {
+            appendPadded(out, isKeptDraw ? kept : missed, resultWidth, false);
+            out += "  ";
         } else {
-            out += rejected.any() ? "kept    " : "kept";
+            out += kept;
         }
-        appendRejections(out, report.listed[number], rejected, false);
+        appendRejections(out, report.listed[number], rejected, false, language);
         out += '\n';
         if (out.size() >= kPieceBytes && !passOn(out, write)) return false;
     }
     out += '\n';
     const std::size_t draws = report.draws.size();
-    const std::size_t width = labelWidth(report.active);
-    appendField(out, width, "draws", std::to_string(draws));
-    appendField(out, width, "kept", std::to_string(report.keptCount));
-    appendField(out, width, "kept %", percentage(report.keptCount, draws));
-    appendField(out, width, "longest miss run", std::to_string(report.longestMissRun));
-    appendField(out, width, "current miss run", std::to_string(report.currentMissRun));
-    appendGroupFields(out, width, report.rejectedBy, report.active);
-    appendField(out, width, "numbers per draw", std::to_string(report.numbersPerDraw));
+    const std::size_t width = labelWidth(report.active, language);
+    appendField(out, width, word(Message::FieldDraws), std::to_string(draws));
+    appendField(out, width, word(Message::FieldKept), std::to_string(report.keptCount));
+    appendField(out, width, word(Message::FieldKeptShare), percentage(report.keptCount, draws));
+    appendField(out, width, word(Message::FieldLongestMissRun),
+                std::to_string(report.longestMissRun));
+    appendField(out, width, word(Message::FieldCurrentMissRun),
+                std::to_string(report.currentMissRun));
+    appendGroupFields(out, width, report.rejectedBy, report.active, language);
+    appendField(out, width, word(Message::FieldNumbersPerDraw),
+                std::to_string(report.numbersPerDraw));
     return passOn(out, write);
 }
 
@@ -229,13 +261,13 @@ bool writeHistoryJson(const HistoryReport& report, const ReportSink& write)
     return passOn(out, write);
 }
 
-std::string statsText(const GroupStats& stats, GroupMask active)
+std::string statsText(const GroupStats& stats, GroupMask active, Language language)
 {
     std::string out;
-    const std::size_t width = labelWidth(active);
-    appendGroupFields(out, width, stats.rejectedBy, active);
-    appendField(out, width, "in", std::to_string(stats.in));
-    appendField(out, width, "out", std::to_string(stats.out));
+    const std::size_t width = labelWidth(active, language);
+    appendGroupFields(out, width, stats.rejectedBy, active, language);
+    appendField(out, width, say(Message::FieldIn, language), std::to_string(stats.in));
+    appendField(out, width, say(Message::FieldOut, language), std::to_string(stats.out));
     return out;
 }
 

@@ -3,6 +3,7 @@
 #include "cli/history.h"
 #include "filtering/condition_groups.h"
 #include "filtering/filter_pass.h"
+#include "filtering/language.h"
 
 #include <functional>
 #include <string>
@@ -13,18 +14,18 @@ namespace shrink2d::cli {
 // Takes the successive pieces of a report; false stops the writing.
 using ReportSink = std::function<bool(std::string_view)>;
 
-// A line per draw (line, issue when the file gives any, number, kept or missed, 不在组号中 when
-// the list lacks it, the groups that reject it), a blank line and the summary; each group is shown
-// as its caption with its key in brackets, and columns are aligned for wide characters. Ends with a
-// line break. False when write failed.
-bool writeHistoryText(const HistoryReport& report, const ReportSink& write);
+// A line per draw (line, issue when the file gives any, number, kept or missed, not listed when
+// the list lacks it, the groups that reject it), a blank line and the summary, in the player's
+// language; each group is shown as its caption (in English with its key in brackets), and columns
+// are aligned for wide characters. Ends with a line break. False when write failed.
+bool writeHistoryText(const HistoryReport& report, const ReportSink& write, Language language);
 
 // {"draws":[…],"summary":{…},"rows":{…}} on one line, keys in this order, a row for every group;
 // a draw's "rejected_by" starts with "list" when the list lacks it.
 bool writeHistoryJson(const HistoryReport& report, const ReportSink& write);
 
 // The elements each active group rejects, then how many came in and how many survive.
-std::string statsText(const GroupStats& stats, GroupMask active);
+std::string statsText(const GroupStats& stats, GroupMask active, Language language);
 
 // {"rows":{…},"in":N,"out":K} on one line, a row for every group.
 std::string statsJson(const GroupStats& stats);

@@ -34,6 +34,22 @@ template <typename Visit> void forEachCandidate(std::string_view text, Visit&& v
     }
 }
 
+// The length in bytes of the separator that starts the text, 0 when none does. Players separate
+// numbers with blanks, tabs, line breaks (CR, LF), ideographic spaces (U+3000), commas, enumeration
+// commas and semicolons, ASCII or full-width: , ， 、 ; ；
+std::size_t separatorLength(std::string_view text);
+
+// The text in the list's written form: every run of separators between two numbers becomes one
+// blank, separators before the first number go, and the last number is followed by one blank;
+// separators alone give the empty text. What lies between separators is left as it is, for the
+// pass to judge. Linear, and in place: a large text is not copied.
+std::string normaliseSeparators(std::string text);
+
+// What a paste into the result box inserts: text holding a separator in the written form
+// (normaliseSeparators), so that a column or a comma list pasted in becomes that many numbers;
+// text without one as it is, so that a digit pasted into a number stays there.
+std::string pastedList(std::string text);
+
 // The elements of the list text; views into text, so the text must outlive them.
 std::vector<std::string_view> splitCandidates(std::string_view text);
 std::vector<std::string_view> splitCandidates(std::string&& text) = delete;

@@ -3,6 +3,7 @@
 #include "filtering/attributes.h"
 #include "filtering/controls.h"
 #include "filtering/filter_settings.h"
+#include "filtering/language.h"
 
 #include <array>
 #include <bitset>
@@ -45,7 +46,7 @@ struct ModePair {
     std::string_view control; // "Option1"
     ControlArray<OptionButtonControl> FormControls::*buttons;
     std::string_view option;  // the command line's long option
-    std::string_view help;    // one sentence; front ends wrap it
+    Text help;                // one sentence; front ends wrap it
     std::string_view example; // the option with a value, as typed
     std::string_view fileKey; // its key in a condition file
     std::string_view frame;   // "Frame8" item frameItem holds the pair and its groups' boxes
@@ -74,7 +75,7 @@ struct ConditionEntry {
     // first and %3 for its last character.
     std::string_view description;
     std::string_view option;  // the command-line option that ticks the boxes
-    std::string_view help;    // one sentence or two, without the caption; front ends wrap it
+    Text help;                // one sentence or two, without the caption; front ends wrap it
     std::string_view example; // the option with a value, for the help
     std::string_view fileKey; // the key in a condition file: "kill-tail"
     SettingsField field;

@@ -1,5 +1,7 @@
 #include "toolkit/text_box.h"
 
+#include <QMimeData>
+
 namespace shrink2d::toolkit {
 namespace {
 
@@ -30,6 +32,16 @@ std::string MultiLineTextBox::Text() const
 }
 
 void MultiLineTextBox::SetText(std::string_view text) { setPlainText(fromUtf8(text)); }
+
+void MultiLineTextBox::insertFromMimeData(const QMimeData* source)
+{
+    if (!m_pasteFilter || !source->hasText()) {
+        QPlainTextEdit::insertFromMimeData(source);
+        return;
+    }
+    // One edit, undone by one Ctrl+Z.
+    insertPlainText(QString::fromStdString(m_pasteFilter(source->text().toStdString())));
+}
 
 void MultiLineTextBox::SetBackColor(Colour colour)
 {

@@ -6,6 +6,9 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
+#include <functional>
+#include <string>
+
 namespace shrink2d::toolkit {
 
 // The several-line text box. Its Text holds line breaks as CR LF, whatever the user typed or
@@ -17,6 +20,16 @@ public:
     std::string Text() const override;
     void SetText(std::string_view text) override;
     void SetBackColor(Colour colour);
+
+    // What a paste or a drop inserts: the filter's rewriting of the text; without one, the text.
+    using PasteFilter = std::function<std::string(std::string)>;
+    void setPasteFilter(PasteFilter filter) { m_pasteFilter = std::move(filter); }
+
+protected:
+    void insertFromMimeData(const QMimeData* source) override;
+
+private:
+    PasteFilter m_pasteFilter;
 };
 
 // The one-line text box.

@@ -37,12 +37,12 @@ Json settingsJson(const FilterSettings& settings)
 
 // The report --history --json prints for these draws, the last `last` of them when last is not
 // 0, on the list the digit rows generate (a draw outside it is missed); or {"error": message}
-// for a file the CLI refuses.
-std::string historyReport(const std::string& content, const std::string& fileName, unsigned last,
+// for a file the CLI refuses, in Chinese, naming the draws as source does.
+std::string historyReport(const std::string& content, const std::string& source, unsigned last,
                           const val& boxes, const val& kill, unsigned tolerance, unsigned first,
                           unsigned second)
 {
-    auto read = cli::readDraws(std::string_view(content), fileName);
+    auto read = cli::readDraws(std::string_view(content), source, Language::Chinese);
     if (const auto* refusal = std::get_if<cli::HistoryRefusal>(&read)) {
         return Json{{"error", refusal->message}}.dump();
     }
@@ -82,11 +82,12 @@ std::string writeConditions(const val& boxes, const val& kill, unsigned toleranc
 }
 
 // The settings and tolerance of a condition file, read as --conditions reads it, or
-// {"error": message} with the command line's message.
+// {"error": message} with the command line's message in Chinese.
 std::string readConditions(const std::string& content)
 {
     cli::RunRequest request;
-    if (const std::optional<std::string> problem = cli::readConditionFile(content, request)) {
+    if (const std::optional<std::string> problem =
+            cli::readConditionFile(content, request, Language::Chinese)) {
         return Json{{"error", *problem}}.dump();
     }
     Json result = settingsJson(request.settings);

@@ -277,6 +277,7 @@ public:
             m_form.Text3->setGeometry(twips(row.box));
             m_form.Text3->setFont(classicFont("宋体", 10.5, false));
             m_form.Text3->SetText(kNotice);
+            m_form.Text3->setPasteFilter(pastedList);
         } else {
             m_form.Text1 = new SingleLineTextBox(frame(row.frame));
             m_form.Text1->setGeometry(twips(row.box));

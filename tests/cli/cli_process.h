@@ -20,8 +20,11 @@ namespace shrink2d::test {
 using Args = std::vector<std::string>;
 namespace fs = std::filesystem;
 
-inline const std::string kPrompt = "请先组号然后再点击“过滤”";
 inline const std::string kHelpHint = "Run 'shrink2d-cli --help' to see the options.\n";
+
+// The locales of the runs: English unless a test asks for Chinese.
+inline const std::string kEnglish = "C.UTF-8";
+inline const std::string kChinese = "zh_CN.UTF-8";
 
 struct CliRun {
     int exitCode = -1;
@@ -87,7 +90,7 @@ protected:
     // output goes to a file unless output names another, or to a pipe whose reader has gone
     // when closedPipe is set.
     CliRun run(const Args& args, const std::string& input = "", const std::string& output = "",
-               bool closedPipe = false) const
+               bool closedPipe = false, const std::string& locale = kEnglish) const
     {
         const std::string in = writeFile("stdin", input);
         const std::string out = output.empty() ? utf8Of(m_dir / "stdout") : output;
@@ -95,11 +98,16 @@ protected:
         CliRun result;
         result.exitCode =
             runProgram(SHRINK2D_CLI_PATH, args, in,
-                       closedPipe ? std::nullopt : std::optional<std::string>(out), err);
+                       closedPipe ? std::nullopt : std::optional<std::string>(out), err, locale);
         if (result.exitCode < 0) ADD_FAILURE() << "cannot start " << SHRINK2D_CLI_PATH;
         if (output.empty() && !closedPipe) result.out = readFile(m_dir / "stdout");
         result.err = readFile(m_dir / "stderr");
         return result;
+    }
+
+    CliRun runInChinese(const Args& args, const std::string& input = "") const
+    {
+        return run(args, input, "", false, kChinese);
     }
 
     fs::path m_dir;

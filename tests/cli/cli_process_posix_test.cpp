@@ -60,13 +60,14 @@ INSTANTIATE_TEST_SUITE_P(
                  "l.txt"}),
     test::ByName());
 
-// A full disk is reported.
+// A full disk is reported, in the player's language.
 TEST_F(CliProcess, FullDiskIsReported)
 {
     const CliRun full = run({}, "", "/dev/full");
     EXPECT_EQ(full.exitCode, 1);
-    EXPECT_EQ(full.err, "shrink2d-cli: standard output could not be written: No space left on "
-                        "device\n");
+    EXPECT_EQ(full.err, "shrink2d-cli: standard output could not be written: the disk is full\n");
+    const CliRun chinese = run({}, "", "/dev/full", false, kChinese);
+    EXPECT_EQ(chinese.err, "shrink2d-cli: 无法写入标准输出：磁盘已满\n");
 }
 
 } // namespace

@@ -6,9 +6,11 @@
 #include <gtest/gtest.h>
 
 #include "cli_process.h"
+#include "player_inputs.h"
 
 #include <functional>
 #include <optional>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -43,12 +45,13 @@ TEST_F(CliProcess, EmptyListWarnsThenPrintsTheEmptyResult)
     const CliRun plain = run({"--first", ""});
     EXPECT_EQ(plain.exitCode, 0);
     EXPECT_EQ(plain.out, "\n" + countLine(0) + "\n");
-    EXPECT_NE(plain.err.find(kPrompt), std::string::npos);
+    EXPECT_EQ(plain.err, "shrink2d-cli: the list holds no numbers\n");
 
-    const CliRun json = run({"--list", writeFile("blank.txt", " \r\n\u3000\n"), "--json"});
+    const CliRun json =
+        runInChinese({"--list", writeFile("blank.txt", " \r\n\u3000,\n"), "--json"});
     EXPECT_EQ(json.exitCode, 0);
     EXPECT_EQ(json.out, "{\"numbers\": [], \"count\": 0}\n");
-    EXPECT_NE(json.err.find(kPrompt), std::string::npos);
+    EXPECT_EQ(json.err, "shrink2d-cli: 列表中没有号码\n");
 }
 
 // The box's own rule: blanks alone are not the empty text, so no message, but no element either.
@@ -69,23 +72,29 @@ TEST_F(CliProcess, FileOfOneNumberALineFiltersLikeTheGeneratedList)
     EXPECT_NE(fromFile.out.find(countLine(91)), std::string::npos);
 }
 
-TEST_F(CliProcess, RawReadsTheSameFileAsOneUnreadableElement)
+// In the box's own rule a column is one element; the pass stops at it, and the message shows
+// its line breaks as a reader sees them.
+TEST_F(CliProcess, RawReadsAColumnAsOneUnreadableElement)
 {
-    const CliRun result = run({"--list", writeFile("numbers.txt", hundredNumbersOneALine()),
-                               "--raw", "--kill-sum", "10"});
+    const CliRun result = runInChinese({"--list", "-", "--raw"}, "12\n34\n56");
     EXPECT_EQ(result.exitCode, 3);
     EXPECT_EQ(result.out, "");
-    EXPECT_NE(result.err.find("第 1 项"), std::string::npos);
-    EXPECT_NE(result.err.find("00\\n01\\n"), std::string::npos);
+    EXPECT_EQ(result.err.rfind("shrink2d-cli: 第 1 项 “12⏎34⏎56” 不是两位数字的号码", 0), 0U)
+        << result.err;
 }
 
-TEST_F(CliProcess, RawAndSeparatedAgreeOnBoxText)
+// A list file holds two digits a number: what the result box would read leniently stops there,
+// saying what to write instead.
+TEST_F(CliProcess, ListFileHoldsTwoDigitsANumber)
 {
     const std::string file = writeFile("box.txt", "  05 17 7 123 ");
     const CliRun raw = run({"--list", file, "--raw", "--kill-span", "0"});
     EXPECT_EQ(raw.exitCode, 0);
     EXPECT_EQ(raw.out, "05 17 123 \n" + countLine(3) + "\n");
-    EXPECT_EQ(run({"--list", file, "--kill-span", "0"}).out, raw.out);
+    const CliRun strict = runInChinese({"--list", file, "--kill-span", "0"});
+    EXPECT_EQ(strict.exitCode, 3);
+    EXPECT_EQ(strict.out, "");
+    EXPECT_EQ(strict.err, "shrink2d-cli: 第 3 项 “7” 只有一位数字：请在前面补 0，写成 07。\n");
 }
 
 TEST_F(CliProcess, StandardInputWithCrlfAndIdeographicSpaces)
@@ -101,7 +110,7 @@ TEST_F(CliProcess, StandardInputReadsPastControlZ)
     const CliRun result = run({"--list", "-"}, "05\r\n\x1a\r\n15\r\n");
     EXPECT_EQ(result.exitCode, 3);
     EXPECT_EQ(result.out, "");
-    EXPECT_NE(result.err.find("第 2 项"), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("element 2 \"␚\""), std::string::npos) << result.err;
 }
 
 TEST_F(CliProcess, UnreadableElementStopsWithItsPosition)
@@ -109,24 +118,91 @@ TEST_F(CliProcess, UnreadableElementStopsWithItsPosition)
     const CliRun result = run({"--list", "-"}, "05 x7\n17\n");
     EXPECT_EQ(result.exitCode, 3);
     EXPECT_EQ(result.out, "");
-    EXPECT_NE(result.err.find("第 2 项"), std::string::npos);
-    EXPECT_NE(result.err.find("x7"), std::string::npos);
+    EXPECT_EQ(result.err, "shrink2d-cli: element 2 \"x7\" is not a two-digit number; filtering "
+                          "stopped.\nThe list may hold only two-digit numbers (00 to 99) "
+                          "separated by blanks, line breaks or commas.\n");
 
     const CliRun adjacentBlanks = run({"--list", "-", "--raw"}, "05  17 ");
     EXPECT_EQ(adjacentBlanks.exitCode, 3);
-    EXPECT_NE(adjacentBlanks.err.find("第 2 项"), std::string::npos);
+    EXPECT_NE(adjacentBlanks.err.find("element 2 (empty: two blanks in a row)"), std::string::npos);
 }
 
 // Under a tolerance the banker digits are a group like the others: every element is classified.
 TEST_F(CliProcess, ToleranceAndStatsStopAtAnyUnreadableElement)
 {
     for (const Args& args : {Args{"--tolerance", "1"}, Args{"--stats"}}) {
-        Args all{"--list", "-", "--banker", "9"};
+        Args all{"--list", "-", "--raw", "--banker", "9"};
         all.insert(all.end(), args.begin(), args.end());
         const CliRun result = run(all, "19 ab 99\n");
         EXPECT_EQ(result.exitCode, 3) << args[0];
         EXPECT_EQ(result.out, "");
-        EXPECT_NE(result.err.find("第 2 项"), std::string::npos) << result.err;
+        EXPECT_NE(result.err.find("element 2"), std::string::npos) << result.err;
+    }
+}
+
+// "> out.json" makes out.json before the program starts: saving there would replace the output.
+TEST_F(CliProcess, SavingOverItsOwnOutputIsRefused)
+{
+    const std::string out = utf8Of(m_dir / "out.json");
+    const CliRun result = run({"--kill-sum", "3", "--save-conditions", out}, "", out);
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_EQ(readFile(m_dir / "out.json"), "");
+    EXPECT_EQ(result.err, "shrink2d-cli: --save-conditions " + out +
+                              ": the same file as standard output, which saving would "
+                              "overwrite; choose another name\n");
+}
+
+// A Chinese player reads no English word: only the options and the file names typed.
+TEST_F(CliProcess, ChineseMessagesHoldNoEnglishWord)
+{
+    const std::string binary = writeFile("a.png", std::string("\x89PNG\r\n\x1a\n\0\0", 10));
+    const std::string words = writeFile("d.txt", "2026001 37\nhello world\n");
+    const std::string json = writeFile("c.json", "{\"version\": 1, \"kill-sum\": [3,]}");
+    const std::string key = writeFile("k.json", "{\"version\": 1, \"sums\": [3]}");
+    for (const Args& args :
+         {Args{"--list", "missing.txt"}, Args{"--kill-sum", "19"}, Args{"--nope"}, Args{"--raw"},
+          Args{"--list", "a", "--first", "1"}, Args{"--json=maybe"},
+          Args{"--first", "1", "--first", "2"}, Args{"--list"}, Args{"--parity", "XY"},
+          Args{"--size-mode", "maybe"}, Args{"--history", words}, Args{"--conditions", json},
+          Args{"--conditions", key}, Args{"--list", binary}, Args{"--save-conditions", "-"},
+          Args{"--list", utf8Of(m_dir)}, Args{"--tolerance", "1x"}}) {
+        const CliRun result = runInChinese(args);
+        EXPECT_EQ(result.exitCode, 2) << args[0];
+        // What the player wrote is quoted or named as written, and what he may write is spelled
+        // as he writes it (pattern letters, fix and kill); the rest is the program's.
+        static const std::regex programs(
+            R"re(“[^”]*”|shrink2d-cli|--[a-z-]+|UTF-8|\b[EOBS]{2}\b|\bfix\b|\bkill\b)re");
+        std::string err = std::regex_replace(result.err, programs, "");
+        for (const std::string& typed : args) {
+            for (std::size_t at = err.find(typed); typed.size() > 1 && at != std::string::npos;
+                 at = err.find(typed)) {
+                err.erase(at, typed.size());
+            }
+        }
+        EXPECT_FALSE(std::regex_search(err, std::regex("[A-Za-z]{2,}"))) << result.err;
+    }
+}
+
+// The lists players write, as files: the table the list reader's tests and the page's read too.
+TEST_F(CliProcess, PlayersListFilesReadAsTheyMeantThem)
+{
+    for (const PlayerInput& input : playerInputs()) {
+        const CliRun result = run({"--list", writeFile("list.txt", input.bytes)});
+        if (input.list) {
+            EXPECT_EQ(result.exitCode, 0) << input.name << result.err;
+            EXPECT_EQ(result.out, *input.list + "\n" +
+                                      countLine(static_cast<long>(input.list->size() / 3)) + "\n")
+                << input.name;
+        } else if (input.refused) {
+            EXPECT_EQ(result.exitCode, 2) << input.name;
+            EXPECT_NE(result.err.find("not a text file"), std::string::npos) << input.name;
+        } else {
+            EXPECT_EQ(result.exitCode, 3) << input.name;
+            EXPECT_NE(result.err.find("element " + std::to_string(input.stopsAt) + " \"" +
+                                      input.element + "\""),
+                      std::string::npos)
+                << input.name << result.err;
+        }
     }
 }
 
@@ -210,7 +286,8 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"SumAbove18", {"--kill-sum", "19"}, "19", true},
         UsageCase{"MissingFile",
                   {"--list", "/nonexistent/numbers.txt"},
-                  "shrink2d-cli: --list /nonexistent/numbers.txt: cannot be read: No such file",
+                  "shrink2d-cli: --list /nonexistent/numbers.txt: cannot be read: no such file or "
+                  "directory; check the name and the folder\n",
                   false},
         UsageCase{"DirectoryAsFile", {"--list", "/"}, "--list /: cannot be read: ", false},
         UsageCase{"EmptyFileName", {"--list", ""}, "--list \"\": cannot be read: ", false},
@@ -244,8 +321,8 @@ INSTANTIATE_TEST_SUITE_P(
                   false},
         UsageCase{"SaveIntoMissingDirectory",
                   {"--save-conditions", "/nonexistent/c.json"},
-                  "shrink2d-cli: --save-conditions /nonexistent/c.json: cannot be written: No "
-                  "such file or directory\n",
+                  "shrink2d-cli: --save-conditions /nonexistent/c.json: cannot be written: no "
+                  "such file or directory; check the name and the folder\n",
                   false}),
     test::ByName());
 
@@ -279,12 +356,14 @@ INSTANTIATE_TEST_SUITE_P(
         SaveCase{"AfterAMissingList",
                  {"--list", "@missing.txt", "--save-conditions", "@new.json"},
                  2,
-                 "shrink2d-cli: --list @missing.txt: cannot be read: No such file or directory\n"},
+                 "shrink2d-cli: --list @missing.txt: cannot be read: no such file or directory; "
+                 "check the name and the folder\n"},
         SaveCase{"AfterAStoppedPass",
                  {"--list", "@bad.txt", "--save-conditions", "@new.json"},
                  3,
-                 "shrink2d-cli: 第 2 项 “x7” 不是两位数字的号码，过滤已停止。\n"
-                 "The list may hold only two-digit numbers (00 to 99) separated by blanks.\n"},
+                 "shrink2d-cli: element 2 \"x7\" is not a two-digit number; filtering stopped.\n"
+                 "The list may hold only two-digit numbers (00 to 99) separated by blanks, line "
+                 "breaks or commas.\n"},
         SaveCase{"NewFile", {"--save-conditions", "@new.json"}, 0, "", "new.json"},
         SaveCase{"OverAChineseNamedList",
                  {"--list", "@号码.txt", "--save-conditions", "@号码.txt"},

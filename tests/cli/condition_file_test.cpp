@@ -38,7 +38,7 @@ constexpr const char* kSavedEarlier = R"({
 TEST(ConditionFile, SavedEarlierReadsBackToTheSameSettingsAndText)
 {
     RunRequest request;
-    ASSERT_EQ(readConditionFile(kSavedEarlier, request), std::nullopt);
+    ASSERT_EQ(readConditionFile(kSavedEarlier, request, Language::English), std::nullopt);
     const FilterSettings expected = Ticks()
                                         .banker({3, 8})
                                         .sum(0)
@@ -73,7 +73,7 @@ TEST(ConditionFile, ReadsItemsAsTheOptionsSpellThem)
     RunRequest request;
     ASSERT_EQ(readConditionFile(R"({"size": ["bs", "小大"], "version": 1, "kill-road": ["00"],
         "parity-size-mode": "杀"})",
-                                request),
+                                request, Language::English),
               std::nullopt);
     const FilterSettings expected = Ticks()
                                         .road(0)
@@ -99,7 +99,8 @@ TEST_P(ConditionFileRefused, NamingTheKey)
 {
     RunRequest request;
     request.givenConditions = {"kill-span"}; // as if typed
-    EXPECT_EQ(readConditionFile(GetParam().content, request), GetParam().message);
+    EXPECT_EQ(readConditionFile(GetParam().content, request, Language::English),
+              GetParam().message);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -153,7 +154,7 @@ TEST(ConditionFile, ContentProblemNamesTheFileWithoutTheHelpHint)
 {
     const std::string path = testing::TempDir() + "/twice conditions.json";
     std::ofstream(path) << R"({"version": 1, "banker": [1], "banker": [2]})";
-    const ParseResult parsed = parseWithConditionFile({"--conditions", path});
+    const ParseResult parsed = parseWithConditionFile({"--conditions", path}, Language::English);
     std::filesystem::remove(path);
     ASSERT_TRUE(std::holds_alternative<UsageError>(parsed));
     EXPECT_EQ(std::get<UsageError>(parsed).message,

@@ -15,7 +15,7 @@ using namespace shrink2d::cli;
 
 std::vector<Draw> drawsOf(std::string_view content)
 {
-    auto read = readDraws(content, "h.txt");
+    auto read = readDraws(content, "--history h.txt", Language::English);
     if (const auto* refusal = std::get_if<HistoryRefusal>(&read)) {
         ADD_FAILURE() << refusal->message;
         return {};
@@ -63,7 +63,7 @@ class HistoryRefused : public testing::TestWithParam<RefusedHistory> {};
 
 TEST_P(HistoryRefused, NamesFileAndLine)
 {
-    auto read = readDraws(GetParam().content, "h.txt");
+    auto read = readDraws(GetParam().content, "--history h.txt", Language::English);
     ASSERT_TRUE(std::holds_alternative<HistoryRefusal>(read));
     EXPECT_EQ(std::get<HistoryRefusal>(read).message, GetParam().message);
 }
@@ -85,9 +85,9 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedHistory{"SeparatorsOnly", ",;\n",
                        "--history h.txt line 1: \",;\" holds no draw" + kForms},
         RefusedHistory{"ControlCharacter", "#\n37\x01\n",
-                       "--history h.txt line 2: \"37\\x01\" holds no draw" + kForms},
+                       "--history h.txt line 2: \"37␁\" holds no draw" + kForms},
         RefusedHistory{"BinaryZero", std::string("37\0\n", 4),
-                       "--history h.txt line 1: \"37\\x00\" holds no draw" + kForms},
+                       "--history h.txt line 1: \"37␀\" holds no draw" + kForms},
         RefusedHistory{"DrawOnlyInComment", "2026001 # 37\n",
                        "--history h.txt line 1: \"2026001 # 37\" holds no draw" + kForms},
         RefusedHistory{"ThreeNumbers", "12 34 56\n",
@@ -113,7 +113,8 @@ std::string whole(const HistoryReport& report, bool json)
         text += piece;
         return true;
     };
-    EXPECT_TRUE(json ? writeHistoryJson(report, collect) : writeHistoryText(report, collect));
+    EXPECT_TRUE(json ? writeHistoryJson(report, collect)
+                     : writeHistoryText(report, collect, Language::English));
     return text;
 }
 
@@ -153,19 +154,23 @@ TEST(HistoryReport, TextListsRejectingGroupsEvenOfKeptDraws)
               "numbers per draw           99\n");
 }
 
+HistoryReport outsideTheList()
+{
+    FilterSettings settings;
+    settings.sums.values = {6, 9};
+    return checkDraws(drawsOf("第1期 05\n第12期 15\n90\n"),
+                      listedNumbers(test::digits({0, 1}), test::digits({5})), settings, 1, 2);
+}
+
 // Without --first/--second every number is listed; with them a draw the list lacks is missed
 // whatever the tolerance.
 TEST(HistoryReport, DrawOutsideTheListIsMissedFirstOfAll)
 {
-    FilterSettings settings;
-    settings.sums.values = {6, 9};
-    const HistoryReport report =
-        checkDraws(drawsOf("第1期 05\n第12期 15\n90\n"),
-                   listedNumbers(test::digits({0, 1}), test::digits({5})), settings, 1, 2);
+    const HistoryReport report = outsideTheList();
     EXPECT_EQ(whole(report, false), "line  issue   draw  result  rejected by\n"
                                     "   1  第1期   05    kept\n"
                                     "   2  第12期  15    kept    杀和值 (sum)\n"
-                                    "   3  -       90    missed  不在组号中, 杀和值 (sum)\n"
+                                    "   3  -       90    missed  not in the list, 杀和值 (sum)\n"
                                     "\n"
                                     "draws                     3\n"
                                     "kept                      2\n"
@@ -179,6 +184,31 @@ TEST(HistoryReport, DrawOutsideTheListIsMissedFirstOfAll)
                         R"("rejected_by":["list","sum"]}],)"
                         R"("summary":{"draws":3,"kept":2,)"),
               std::string::npos);
+}
+
+// In Chinese the columns are as wide as their Chinese heads, and the groups go by caption alone.
+TEST(HistoryReport, ChineseTextAlignsItsWideHeads)
+{
+    std::string text;
+    writeHistoryText(
+        outsideTheList(),
+        [&](std::string_view piece) {
+            text += piece;
+            return true;
+        },
+        Language::Chinese);
+    EXPECT_EQ(text, "行  期号    号码  结果  被哪些条件去掉\n"
+                    " 1  第1期   05    中\n"
+                    " 2  第12期  15    中    杀和值\n"
+                    " 3  -       90    错    不在组号中、杀和值\n"
+                    "\n"
+                    "期数                     3\n"
+                    "命中                     2\n"
+                    "命中率 %                 66.7\n"
+                    "最长连错                 1\n"
+                    "当前连错                 1\n"
+                    "杀和值去掉               2\n"
+                    "每期注数                 2\n");
 }
 
 TEST(HistoryReport, JsonHasEveryGroupRow)
@@ -202,10 +232,10 @@ TEST(StatsReport, ActiveGroupsInTextEveryGroupInJson)
     stats.out = 81;
     GroupMask active;
     active.set(1).set(3);
-    EXPECT_EQ(statsText(stats, active), "rejected by 杀和值 (sum)   9\n"
-                                        "rejected by 杀跨度 (span)  10\n"
-                                        "in                         100\n"
-                                        "out                        81\n");
+    EXPECT_EQ(statsText(stats, active, Language::English), "rejected by 杀和值 (sum)   9\n"
+                                                           "rejected by 杀跨度 (span)  10\n"
+                                                           "in                         100\n"
+                                                           "out                        81\n");
     EXPECT_EQ(statsJson(stats),
               R"({"rows":{"banker":0,"sum":9,"tail":0,"span":10,"road":0,"parity":0,)"
               R"("parity_size":0,"size_parity":0,"size":0},"in":100,"out":81})"

@@ -1,4 +1,5 @@
 #include "cli/list_input.h"
+#include "player_inputs.h"
 #include "process_runner.h"
 #include "test_support.h"
 
@@ -35,10 +36,6 @@ INSTANTIATE_TEST_SUITE_P(
                     SeparatedCase{"IdeographicSpace", "05\u300017\u3000\u3000", "05 17 "},
                     SeparatedCase{"Empty", "", ""},
                     SeparatedCase{"SeparatorsAlone", " \r\n\t\u3000\n", ""},
-                    SeparatedCase{"ByteOrderMarkDropped",
-                                  "\xEF\xBB\xBF"
-                                  "05\n",
-                                  "05 "},
                     // Only the listed separators split: other spaces stay inside and make the
                     // element unclassifiable, as they would in the result box.
                     SeparatedCase{"NoBreakSpaceStays", "05\u00A017\n", "05\u00A017 "},
@@ -52,14 +49,42 @@ TEST(ListFileRaw, KeepsTheTextAsItIs)
     EXPECT_EQ(listTextFromContent("   ", true), "   ");
 }
 
-TEST(ListFileRaw, DropsOnlyALeadingByteOrderMark)
+TEST(FileText, DropsOnlyALeadingByteOrderMark)
 {
-    EXPECT_EQ(listTextFromContent("\xEF\xBB\xBF"
-                                  "05 ",
-                                  true),
-              "05 ");
-    EXPECT_EQ(listTextFromContent("05 \xEF\xBB\xBF", true), "05 \xEF\xBB\xBF");
+    EXPECT_EQ(shrink2d::cli::textOfContent("05 \xEF\xBB\xBF"), "05 \xEF\xBB\xBF");
+    EXPECT_EQ(shrink2d::cli::textOfContent("\xEF\xBB\xBF\xEF\xBB\xBF"), "\xEF\xBB\xBF");
+    // A mark that promises UTF-8 before bytes that are not is no text.
+    EXPECT_EQ(shrink2d::cli::textOfContent("\xEF\xBB\xBF\xA1\xA1"), std::nullopt);
 }
+
+using shrink2d::test::PlayerInput;
+
+class PlayerFile : public testing::TestWithParam<PlayerInput> {};
+
+// As the command line reads a list file: decoded, separated, then held to two digits a number.
+TEST_P(PlayerFile, ReadsAsThePlayerMeantIt)
+{
+    using namespace shrink2d;
+    const PlayerInput& input = GetParam();
+    const std::optional<std::string> text = cli::textOfContent(input.bytes);
+    ASSERT_EQ(text.has_value(), !input.refused);
+    if (input.refused) return;
+    const std::string list = listTextFromContent(*text, false);
+    const std::optional<std::string> problem = cli::strictListProblem(list, Language::English);
+    if (input.list) {
+        EXPECT_EQ(list, *input.list);
+        EXPECT_EQ(problem, std::nullopt);
+        return;
+    }
+    ASSERT_TRUE(problem.has_value());
+    EXPECT_EQ(problem->rfind(
+                  "element " + std::to_string(input.stopsAt) + " \"" + input.element + "\"", 0),
+              0U)
+        << *problem;
+}
+
+INSTANTIATE_TEST_SUITE_P(Inputs, PlayerFile, testing::ValuesIn(shrink2d::test::playerInputs()),
+                         shrink2d::test::ByName());
 
 } // namespace
 
@@ -81,9 +106,14 @@ TEST(ListFileSize, TakesUpToTheCapAndRefusesMore)
     const std::string path =
         testing::TempDir() + "list-cap-" + std::to_string(shrink2d::test::currentProcessId());
     std::ofstream(path, std::ios::binary) << "05 17 99 ";
-    EXPECT_EQ(std::get<std::string>(readWholeFile(path, "--list", 9)), "05 17 99 ");
-    EXPECT_EQ(failureOf(readWholeFile(path, "--list", 8)),
-              "--list " + path + ": larger than 8 bytes");
+    using shrink2d::Language;
+    using shrink2d::Message;
+    EXPECT_EQ(std::get<std::string>(readWholeFile(path, Message::ListFile, 9, Language::English)),
+              "05 17 99 ");
+    EXPECT_EQ(failureOf(readWholeFile(path, Message::ListFile, 8, Language::English)),
+              "--list " + path + ": larger than 8 B");
+    EXPECT_EQ(failureOf(readWholeFile(path, Message::ListFile, 8, Language::Chinese)),
+              "号码文件 " + path + "：文件太大（超过 8 B）");
     std::remove(path.c_str());
 }
 

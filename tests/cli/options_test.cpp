@@ -7,6 +7,8 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -174,7 +176,7 @@ INSTANTIATE_TEST_SUITE_P(
                 "--last \"0\": expected a whole number from 1 to 2147483647"},
         // Stray words in the order given, control characters shown as text.
         BadArgs{"StrayWordsInOrder", {"a", "b"}, "unexpected arguments \"a\" \"b\""},
-        BadArgs{"LineBreakShownAsText", {"--size", "BB", "x\n"}, "unexpected argument \"x\\n\""}),
+        BadArgs{"LineBreakShownAsText", {"--size", "BB", "x\n"}, "unexpected argument \"x⏎\""}),
     test::ByName());
 
 // A bad value gives way to --help, as it always has; a repeated option does not.
@@ -223,39 +225,74 @@ TEST(ParseRefusedMessage, IsOneLineWhateverTheUserTyped)
     }
 }
 
-TEST(ParseInfo, HelpGivesEveryOptionAnExample)
+TEST(ParseInfo, HelpGivesEveryOptionAnExampleInBothLanguages)
 {
-    const ParseResult parsed = parseCommandLine({"--help"});
-    ASSERT_TRUE(std::holds_alternative<InfoText>(parsed));
-    const std::string& help = std::get<InfoText>(parsed).text;
-    for (const char* option :
-         {"--first",  "--second",          "--list",        "--raw",         "--json",
-          "--banker", "--kill-sum",        "--kill-tail",   "--kill-span",   "--kill-road",
-          "--parity", "--parity-mode",     "--parity-size", "--size-parity", "--parity-size-mode",
-          "--size",   "--size-mode",       "--tolerance",   "--history",     "--last",
-          "--stats",  "--save-conditions", "--conditions"}) {
-        const std::string example = std::string("Example: ") + option;
-        const bool given = help.find(example + " ") != std::string::npos ||
-                           help.find(example + "\n") != std::string::npos;
-        EXPECT_TRUE(given || std::string(option) == "--raw") << option;
+    for (const auto& [language, label] :
+         {std::pair{Language::English, "Example: "}, std::pair{Language::Chinese, "例："}}) {
+        const ParseResult parsed = parseCommandLine({"--help"}, language);
+        ASSERT_TRUE(std::holds_alternative<InfoText>(parsed));
+        const std::string& help = std::get<InfoText>(parsed).text;
+        for (const char* option : {"--first",
+                                   "--second",
+                                   "--list",
+                                   "--raw",
+                                   "--json",
+                                   "--banker",
+                                   "--kill-sum",
+                                   "--kill-tail",
+                                   "--kill-span",
+                                   "--kill-road",
+                                   "--parity",
+                                   "--parity-mode",
+                                   "--parity-size",
+                                   "--size-parity",
+                                   "--parity-size-mode",
+                                   "--size",
+                                   "--size-mode",
+                                   "--tolerance",
+                                   "--history",
+                                   "--last",
+                                   "--stats",
+                                   "--save-conditions",
+                                   "--conditions"}) {
+            const std::string example = label + std::string(option);
+            const bool given = help.find(example + " ") != std::string::npos ||
+                               help.find(example + "\n") != std::string::npos;
+            EXPECT_TRUE(given || std::string(option) == "--raw") << option;
+        }
+        EXPECT_NE(help.find("--list box.txt --raw"), std::string::npos);
     }
-    EXPECT_NE(help.find("--list box.txt --raw"), std::string::npos);
+    const std::string chinese =
+        std::get<InfoText>(parseCommandLine({"--help"}, Language::Chinese)).text;
+    EXPECT_NE(chinese.find("一位可以是哪些数字"), std::string::npos);
+    EXPECT_EQ(chinese.find("Example"), std::string::npos);
+}
+
+std::size_t columnsOf(std::string_view text)
+{
+    std::size_t columns = 0;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        columns += byte >= 0xE3 ? 2 : (byte & 0xC0) != 0x80 ? 1 : 0;
+    }
+    return columns;
 }
 
 // help2man and an 80-column terminal read the same layout: a CJK character takes two columns,
-// and every option's description starts beside it, at column 32.
+// and every option's description starts beside it, at column 32. Chinese lines break between
+// characters, and a closing mark may hang past the edge rather than start a line.
 TEST(ParseInfo, HelpFitsEightyColumnsWithEachDescriptionBesideItsOption)
 {
-    std::istringstream help(std::get<InfoText>(parseCommandLine({"--help"})).text);
-    for (std::string line; std::getline(help, line);) {
-        std::size_t columns = 0;
-        for (const char c : line) {
-            const auto byte = static_cast<unsigned char>(c);
-            columns += byte >= 0xE3 ? 2 : (byte & 0xC0) != 0x80 ? 1 : 0;
-        }
-        EXPECT_LE(columns, 80U) << line;
-        if (line.starts_with("  -")) {
-            EXPECT_TRUE(line.size() > 32 && line[31] == ' ' && line[32] != ' ') << line;
+    for (const Language language : {Language::English, Language::Chinese}) {
+        std::istringstream help(std::get<InfoText>(parseCommandLine({"--help"}, language)).text);
+        for (std::string line; std::getline(help, line);) {
+            EXPECT_LE(columnsOf(line), language == Language::English ? 80U : 82U) << line;
+            if (line.starts_with("  -")) {
+                const std::size_t description = line.find("  ", 2);
+                ASSERT_NE(description, std::string::npos) << line;
+                const std::size_t start = line.find_first_not_of(' ', description);
+                EXPECT_EQ(columnsOf(std::string_view(line).substr(0, start)), 32U) << line;
+            }
         }
     }
 }

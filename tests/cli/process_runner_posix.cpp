@@ -6,6 +6,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <string_view>
+
 extern char** environ;
 
 namespace shrink2d::test {
@@ -13,7 +15,7 @@ namespace shrink2d::test {
 // SIGPIPE at its default, as a shell starts a program, whatever this process does with it.
 int runProgram(const std::string& program, const std::vector<std::string>& args,
                const std::string& inputPath, const std::optional<std::string>& outputPath,
-               const std::string& errorPath)
+               const std::string& errorPath, const std::string& locale)
 {
     int ends[2] = {-1, -1};
     if (!outputPath && ::pipe(ends) != 0) return -1;
@@ -44,9 +46,21 @@ int runProgram(const std::string& program, const std::vector<std::string>& args,
     for (std::string& arg : argvStrings) argv.push_back(arg.data());
     argv.push_back(nullptr);
 
+    std::vector<std::string> environment{"LANG=" + locale};
+    for (char** variable = environ; *variable != nullptr; ++variable) {
+        const std::string_view entry(*variable);
+        if (!entry.starts_with("LANG=") && !entry.starts_with("LC_ALL=") &&
+            !entry.starts_with("LC_MESSAGES=")) {
+            environment.emplace_back(entry);
+        }
+    }
+    std::vector<char*> envp;
+    for (std::string& variable : environment) envp.push_back(variable.data());
+    envp.push_back(nullptr);
+
     pid_t pid = 0;
     const int spawned =
-        posix_spawn(&pid, program.c_str(), &actions, &attributes, argv.data(), environ);
+        posix_spawn(&pid, program.c_str(), &actions, &attributes, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     posix_spawnattr_destroy(&attributes);
     if (!outputPath) ::close(ends[1]);

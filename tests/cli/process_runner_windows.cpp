@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <cwchar>
+#include <string_view>
+
 namespace shrink2d::test {
 namespace {
 
@@ -51,7 +54,7 @@ HANDLE openInherited(const std::string& path, bool write)
 
 int runProgram(const std::string& program, const std::vector<std::string>& args,
                const std::string& inputPath, const std::optional<std::string>& outputPath,
-               const std::string& errorPath)
+               const std::string& errorPath, const std::string& locale)
 {
     const std::wstring programName = wide(program);
     std::wstring line;
@@ -82,9 +85,24 @@ int runProgram(const std::string& program, const std::vector<std::string>& args,
         startup.hStdInput = input;
         startup.hStdOutput = output;
         startup.hStdError = error;
+        // Wine takes a program's language from LANG; Windows from the user's settings, which
+        // this leaves alone.
+        std::wstring environment = L"LANG=" + wide(locale) + L'\0';
+        if (LPWCH block = ::GetEnvironmentStringsW(); block != nullptr) {
+            for (const wchar_t* variable = block; *variable != L'\0';
+                 variable += std::wcslen(variable) + 1) {
+                const std::wstring_view entry(variable);
+                if (!entry.starts_with(L"LANG=") && !entry.starts_with(L"LC_ALL=") &&
+                    !entry.starts_with(L"LC_MESSAGES=")) {
+                    environment.append(entry) += L'\0';
+                }
+            }
+            ::FreeEnvironmentStringsW(block);
+        }
         PROCESS_INFORMATION process{};
         if (::CreateProcessW(programName.c_str(), line.data(), nullptr, nullptr, TRUE,
-                             CREATE_NO_WINDOW, nullptr, nullptr, &startup, &process) != 0) {
+                             CREATE_NO_WINDOW | CREATE_UNICODE_ENVIRONMENT, environment.data(),
+                             nullptr, &startup, &process) != 0) {
             ::WaitForSingleObject(process.hProcess, INFINITE);
             DWORD code = 0;
             if (::GetExitCodeProcess(process.hProcess, &code) != 0) status = static_cast<int>(code);

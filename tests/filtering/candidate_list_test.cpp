@@ -45,6 +45,16 @@ INSTANTIATE_TEST_SUITE_P(
         ReadingCase{"IdeographicSpaceIsNoBlank", "1\u30002 ", {"1\u30002"}}),
     test::ByName());
 
+// A paste with a separator takes the written form; one without stays as it is, inside a number.
+TEST(PastedList, TakesTheWrittenFormOnlyWhenItHoldsASeparator)
+{
+    EXPECT_EQ(pastedList("12\r\n34\r\n56\r\n"), "12 34 56 ");
+    EXPECT_EQ(pastedList(" 12，34、56;78；90\t\u300011,"), "12 34 56 78 90 11 ");
+    EXPECT_EQ(pastedList(",，\r\n"), "");
+    EXPECT_EQ(pastedList("7"), "7");
+    EXPECT_EQ(pastedList("0５\xE3\x80"), "0５\xE3\x80"); // a cut separator is none
+}
+
 TEST(CountLine, HasSevenBlanksAsciiColonAndNoBlankBeforeTheUnit)
 {
     EXPECT_EQ(countLine(100), "       共计:100注");

@@ -1,6 +1,9 @@
 #include "window/notice.h"
 #include "window_test_support.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+
 #include "filtering/messages.h"
 
 namespace shrink2d::testing {
@@ -172,15 +175,32 @@ TEST_F(FilterClick, AnUnreadableElementIsReportedAfterBankerFiltering)
 
 TEST_F(FilterClick, LineBreaksTypedIntoTheListAreShownVisibly)
 {
-    // Line breaks read back as CR LF; an element whose ends are digits is a number whatever
-    // stands between, so only the tab at the start stops this pass.
+    // Line breaks read back as CR LF, and typed ones stay: the first element holds two numbers,
+    // which the pass does not take for the one its ends make.
     form->Text3->setPlainText(QStringLiteral("12\n34 \t56\n78 "));
     MessageBoxWatcher watcher;
     filter();
     ASSERT_TRUE(watcher.message().shown);
-    EXPECT_NE(watcher.message().text.find("第 2 项 “\\t56\\r\\n78”"), std::string::npos)
+    EXPECT_NE(watcher.message().text.find("第 1 项 “12⏎34”"), std::string::npos)
         << watcher.message().text;
     EXPECT_EQ(text3(), "12\r\n34 \t56\r\n78 ");
+}
+
+// A column or a comma list pasted in becomes that many numbers; a digit pasted into a number
+// stays where it is put.
+TEST_F(FilterClick, PastedListsCountAsManyNumbersAsTheyHold)
+{
+    form->Text3->clear();
+    QGuiApplication::clipboard()->setText(QStringLiteral("12\r\n34\r\n56\r\n"));
+    form->Text3->paste();
+    QGuiApplication::clipboard()->setText(QStringLiteral("78，90、11"));
+    form->Text3->paste();
+    EXPECT_EQ(text3(), "12 34 56 78 90 11 ");
+    QGuiApplication::clipboard()->setText(QStringLiteral("2"));
+    form->Text3->paste();
+    EXPECT_EQ(text3(), "12 34 56 78 90 11 2");
+    filter();
+    EXPECT_EQ(text1(), "       共计:7注");
 }
 
 TEST_F(FilterClick, APastedListBeyondSixteenBitsIsFilteredWhole)
