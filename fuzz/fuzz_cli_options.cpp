@@ -6,11 +6,13 @@
 #include "cli/condition_file.h"
 #include "cli/condition_items.h"
 #include "cli/history.h"
+#include "cli/list_input.h"
 #include "cli/options.h"
 #include "filtering/catalogue.h"
 #include "filtering/filter_pass.h"
 #include "filtering/filter_settings.h"
 #include "filtering/generation.h"
+#include "filtering/utf8.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -109,11 +111,22 @@ bool isOneLine(const std::string& message)
     return !message.empty() && message.find_first_of("\r\n") == std::string::npos;
 }
 
-// Whatever bytes a user's file holds, the readers give draws or conditions, or one line saying
-// what is wrong.
-void checkFileReaders(std::string_view content)
+// Whatever bytes a user's file holds, the readers give text, draws or conditions, or one line
+// saying what is wrong.
+void checkFileReaders(std::string_view content, Language language)
 {
-    const auto draws = readDraws(content, "h.txt");
+    if (const std::optional<std::string> text = textOfContent(std::string(content))) {
+        require(isWellFormedUtf8(*text) && text->find('\0') == std::string::npos,
+                "a file's text is UTF-8 without NUL, whatever it was saved in");
+        const std::string list = listTextFromContent(*text, false);
+        if (const auto problem = strictListProblem(list, language)) {
+            require(isWellFormedUtf8(*problem), "a list file's problem is readable text");
+        } else {
+            require(list.size() % 3 == 0,
+                    "a list file of two-digit numbers is in the written form");
+        }
+    }
+    const auto draws = readDraws(content, "h.txt", language);
     if (const auto* refusal = std::get_if<HistoryRefusal>(&draws)) {
         require(isOneLine(refusal->message), "a refused history is named on one line");
     } else {
@@ -125,7 +138,7 @@ void checkFileReaders(std::string_view content)
         }
     }
     RunRequest request;
-    if (const auto problem = readConditionFile(content, request)) {
+    if (const auto problem = readConditionFile(content, request, language)) {
         require(isOneLine(*problem), "a refused condition file is named on one line");
     } else {
         checkSettings(request.settings);
@@ -156,7 +169,7 @@ void checkRequest(const RunRequest& request, const std::vector<std::string>& arg
     RunRequest loaded;
     require(!readConditionFile(
                 conditionFileText(request.settings, request.tolerance, request.givenConditions),
-                loaded),
+                loaded, Language::English),
             "a saved condition file can be read");
     require(loaded.settings == request.settings && loaded.tolerance == request.tolerance,
             "a saved condition file reads back as the settings it came from");
@@ -175,9 +188,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const std::vector<std::string> args =
         splitArguments({reinterpret_cast<const char*>(data), size});
-    if (!args.empty()) checkFileReaders(args.front());
+    // Either language, by the input's length, so that the corpus keeps its meaning.
+    const Language language = size % 2 == 0 ? Language::English : Language::Chinese;
+    if (!args.empty()) checkFileReaders(args.front(), language);
     // Any exception that escapes is a crash: the parser promises to report every problem.
-    const ParseResult result = parseCommandLine(args);
+    const ParseResult result = parseCommandLine(args, language);
 
     if (const auto* error = std::get_if<UsageError>(&result)) {
         require(isOneLine(error->message), "a usage error says what is wrong on one line");

@@ -23,7 +23,7 @@ cmake --build build/wasm -j2
 out=build/web
 rm -rf "$out"
 mkdir -p "$out"
-cp web/index.html web/style.css web/app.js web/core.js web/tools.js web/manifest.webmanifest "$out"/
+cp web/index.html web/style.css web/app.js web/core.js web/tools.js web/files.js web/manifest.webmanifest "$out"/
 cp build/wasm/shrink2d_core.mjs build/wasm/shrink2d_core.wasm \
    build/wasm/shrink2d_tools.mjs build/wasm/shrink2d_tools.wasm "$out"/
 python3 scripts/web-icons.py resources/shrink2d.png "$out" 192 512

@@ -313,6 +313,16 @@ function wire() {
     listText = controls.Text3.value;
     listeners.forEach((listen) => listen('list'));
   });
+  // A column or a comma list pasted in becomes that many numbers: the core writes it in the
+  // box's form, and the box takes it in one edit.
+  controls.Text3.addEventListener('paste', (event) => {
+    const text = event.clipboardData?.getData('text/plain');
+    if (!text) return;
+    event.preventDefault();
+    const box = controls.Text3;
+    box.setRangeText(core.pasted(text), box.selectionStart, box.selectionEnd, 'end');
+    box.dispatchEvent(new Event('input', { bubbles: true }));
+  });
   controls.chk10.forEach((input) => input.addEventListener('change', () => {
     controls.chk10[2].closest('label').classList.remove('pale');
   }));

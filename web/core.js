@@ -24,6 +24,8 @@ export async function openCore() {
     module, // for the bench, which times the pass on a list already in the module's memory
     generate: (first, second) => module.generate(first, second),
     countLine: (text) => withText(module, text, (a, n) => module.countLineOf(a, n)),
+    // What a paste into the result box inserts: a list in the box's written form.
+    pasted: (text) => withText(module, text, (a, n) => module.pastedList(a, n)),
     // { listWasEmpty, stopped, listText, countLine, message, position }
     filter: (text, settings) =>
       withText(module, text, (a, n) =>
@@ -51,6 +53,7 @@ export async function openTools() {
       writeConditions: (settings) =>
         module.writeConditions(settings.boxes, settings.kill, settings.tolerance),
       readConditions: (content) => JSON.parse(module.readConditions(content)),
+      notText: (source) => module.notText(source),
     }));
   }
   return tools;

@@ -2,6 +2,7 @@
 // schemes and condition files, copying and downloading the result. The history check and the
 // condition files run in the tools module, loaded on first use.
 import { openTools } from './core.js';
+import { fileSource, readText } from './files.js';
 
 const $ = (id) => document.getElementById(id);
 const SCHEMES_KEY = 'shrink2d.schemes';
@@ -76,15 +77,22 @@ export function setupTools(page) {
   $('draws-file').addEventListener('change', async () => {
     const file = $('draws-file').files[0];
     if (!file) return;
-    $('draws').value = await file.text();
-    $('draws').dataset.fileName = file.name;
+    const text = await readText(file);
+    $('draws-file').value = '';
+    if (text === null) {
+      $('history-message').textContent = (await openTools()).notText(fileSource(file));
+      return;
+    }
+    $('draws').value = text;
+    $('draws').dataset.source = fileSource(file);
+    $('history-message').textContent = '';
   });
-  $('draws').addEventListener('input', () => { delete $('draws').dataset.fileName; });
+  $('draws').addEventListener('input', () => { delete $('draws').dataset.source; });
   $('check-history').addEventListener('click', async () => {
     const tools = await openTools();
     const [first, second] = page.digits();
     const last = Math.max(0, Math.floor(Number($('last').value) || 0));
-    const report = tools.history($('draws').value, $('draws').dataset.fileName ?? '开奖号码', last,
+    const report = tools.history($('draws').value, $('draws').dataset.source ?? '开奖号码', last,
       page.settings(), first, second);
     if (report.error) {
       $('history-message').textContent = report.error;
@@ -174,11 +182,12 @@ export function setupTools(page) {
     if (selected !== undefined) $('scheme-list').value = selected;
   }
   function say(text) { $('scheme-message').textContent = text; }
-  async function applyFile(content, name) {
+  // Sets the conditions a condition file holds; source names it in a message.
+  async function applyFile(content, source) {
     const tools = await openTools();
     const read = tools.readConditions(content);
     if (read.error) {
-      say(`${name}: ${read.error}`);
+      say(`${source}：${read.error}`);
       return false;
     }
     page.applySettings(read);
@@ -207,7 +216,7 @@ export function setupTools(page) {
     const name = $('scheme-list').value;
     const content = schemes()[name];
     if (content === undefined) return;
-    if (await applyFile(content, name)) say(`已载入方案“${name}”`);
+    if (await applyFile(content, `方案“${name}”`)) say(`已载入方案“${name}”`);
   });
   $('scheme-delete').addEventListener('click', () => {
     const name = $('scheme-list').value;
@@ -231,8 +240,13 @@ export function setupTools(page) {
   $('scheme-file').addEventListener('change', async () => {
     const file = $('scheme-file').files[0];
     if (!file) return;
-    if (await applyFile(await file.text(), file.name)) say(`已打开方案文件“${file.name}”`);
     $('scheme-file').value = '';
+    const text = await readText(file);
+    if (text === null) {
+      say((await openTools()).notText(fileSource(file)));
+      return;
+    }
+    if (await applyFile(text, fileSource(file))) say(`已打开方案文件“${file.name}”`);
   });
   listSchemes();
 

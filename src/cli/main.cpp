@@ -187,6 +187,7 @@ std::optional<UsageError> Run::refusedBeforeReading(const RunRequest& request) c
         return UsageError{say(Message::InFile, {named, say(kindName(saved->kind))}), false};
     }
     // The shell opens a redirection before the program starts: "> out.json" names the target.
+    // (Wine cannot examine a stream its POSIX side redirected; Windows' own shell can.)
     for (const auto& [stream, name] :
          {std::pair{platform::Stream::Output, Message::StandardOutput},
           std::pair{platform::Stream::Error, Message::StandardError}}) {

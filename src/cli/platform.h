@@ -20,8 +20,8 @@ std::vector<std::string> arguments(int argc, char** argv);
 void prepareStandardStreams();
 
 // The language the player reads: Chinese when the locale asks for it (LC_ALL, LC_MESSAGES or
-// LANG, the first one set, beginning with zh; on Windows, the user's display language), English
-// otherwise.
+// LANG, the first one set, beginning with zh; on Windows, where these are seldom set, else the
+// user's display language), English otherwise.
 Language playerLanguage();
 
 // How the help shows a list given on standard input, as typed in the system's own shell.

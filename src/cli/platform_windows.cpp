@@ -312,6 +312,14 @@ void prepareStandardStreams()
 
 Language playerLanguage()
 {
+    // A locale set in the environment (by a POSIX shell such as Git Bash's, or Wine's) speaks
+    // for the player first, as it does on the other systems; otherwise the display language.
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const char* value = std::getenv(name);
+        if (value != nullptr && *value != '\0') {
+            return std::strncmp(value, "zh", 2) == 0 ? Language::Chinese : Language::English;
+        }
+    }
     return PRIMARYLANGID(::GetUserDefaultUILanguage()) == LANG_CHINESE ? Language::Chinese
                                                                        : Language::English;
 }
@@ -323,14 +331,17 @@ std::optional<std::string> decodeText(std::string_view bytes, Encoding encoding)
     if (bytes.empty()) return std::string();
     std::wstring utf16;
     if (encoding == Encoding::Gb18030) {
+        // GB18030 where the system has it; otherwise GBK, the part of it Notepad writes (Wine,
+        // for one, has only GBK).
         constexpr UINT kGb18030 = 54936;
+        constexpr UINT kGbk = 936;
+        const UINT page = ::IsValidCodePage(kGb18030) != 0 ? kGb18030 : kGbk;
         const int size = static_cast<int>(bytes.size());
         const int length =
-            ::MultiByteToWideChar(kGb18030, MB_ERR_INVALID_CHARS, bytes.data(), size, nullptr, 0);
+            ::MultiByteToWideChar(page, MB_ERR_INVALID_CHARS, bytes.data(), size, nullptr, 0);
         if (length == 0) return std::nullopt;
         utf16.resize(static_cast<std::size_t>(length));
-        ::MultiByteToWideChar(kGb18030, MB_ERR_INVALID_CHARS, bytes.data(), size, utf16.data(),
-                              length);
+        ::MultiByteToWideChar(page, MB_ERR_INVALID_CHARS, bytes.data(), size, utf16.data(), length);
     } else {
         if (bytes.size() % 2 != 0) return std::nullopt;
         const bool big = encoding == Encoding::Utf16BigEndian;
@@ -364,13 +375,16 @@ std::FILE* openForReading(const std::string& path)
     }
     const std::wstring name = wide(path);
     std::FILE* file = ::_wfopen(name.c_str(), L"rb");
+    if (file != nullptr) return file;
+    // The C library says "access denied" for a file another program has locked too: the
+    // system's own error tells them apart.
+    if (const DWORD error = ::GetLastError(); error != NO_ERROR) errno = errnoOf(error);
     // Windows refuses to open a folder as "access denied"; say what it is, as POSIX does.
-    const DWORD attributes =
-        file == nullptr ? ::GetFileAttributesW(name.c_str()) : INVALID_FILE_ATTRIBUTES;
+    const DWORD attributes = ::GetFileAttributesW(name.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
         errno = EISDIR;
     }
-    return file;
+    return nullptr;
 }
 
 std::optional<std::uint64_t> regularFileSize(std::FILE* file)

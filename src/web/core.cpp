@@ -159,10 +159,10 @@ std::string generate(unsigned first, unsigned second)
     return generateCandidates(DigitSet(first & 0x3FFU), DigitSet(second & 0x3FFU));
 }
 
-// Pasted text in the result box's written form, its separators turned into single blanks.
-std::string normalisedList(std::uintptr_t address, std::size_t length)
+// What a paste into the result box inserts: a list with separators in the box's written form.
+std::string pasted(std::uintptr_t address, std::size_t length)
 {
-    return normaliseSeparators(std::string(memoryText(address, length)));
+    return pastedList(std::string(memoryText(address, length)));
 }
 
 std::string countLineOf(std::uintptr_t address, std::size_t length)
@@ -227,7 +227,7 @@ EMSCRIPTEN_BINDINGS(shrink2d)
     function("coreData", &coreData);
     function("generate", &generate);
     function("countLineOf", &countLineOf);
-    function("normalisedList", &normalisedList);
+    function("pastedList", &pasted);
     function("filterPass", &filterPass);
     function("groupCounts", &groupCounts);
     function("passCount", &passCount);

@@ -8,6 +8,7 @@
 #include "filtering/candidate_list.h"
 #include "filtering/filter_pass.h"
 #include "filtering/generation.h"
+#include "filtering/messages.h"
 #include "web/bridge.h"
 
 #include <emscripten/bind.h>
@@ -95,6 +96,12 @@ std::string readConditions(const std::string& content)
     return result.dump();
 }
 
+// What the page says of a file that no decoder reads as text, naming it as source does.
+std::string notText(const std::string& source)
+{
+    return say(Message::NotText, Language::Chinese, {source});
+}
+
 } // namespace
 } // namespace shrink2d::web
 
@@ -105,4 +112,5 @@ EMSCRIPTEN_BINDINGS(shrink2d_tools)
     function("historyReport", &historyReport);
     function("writeConditions", &writeConditions);
     function("readConditions", &readConditions);
+    function("notText", &notText);
 }

@@ -85,9 +85,10 @@ int runProgram(const std::string& program, const std::vector<std::string>& args,
         startup.hStdInput = input;
         startup.hStdOutput = output;
         startup.hStdError = error;
-        // Wine takes a program's language from LANG; Windows from the user's settings, which
+        // Wine takes a program's language from LC_ALL; Windows from the user's settings, which
         // this leaves alone.
-        std::wstring environment = L"LANG=" + wide(locale) + L'\0';
+        std::wstring environment =
+            L"LANG=" + wide(locale) + L'\0' + L"LC_ALL=" + wide(locale) + L'\0';
         if (LPWCH block = ::GetEnvironmentStringsW(); block != nullptr) {
             for (const wchar_t* variable = block; *variable != L'\0';
                  variable += std::wcslen(variable) + 1) {

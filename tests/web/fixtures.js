@@ -10,10 +10,14 @@ import { serve } from '../../scripts/serve-web.mjs';
 export const CLI = resolve(process.env.SHRINK2D_CLI ?? 'build/bin/shrink2d-cli');
 export const scratch = mkdtempSync(join(tmpdir(), 'shrink2d-web-'));
 
-// shrink2d-cli's standard output (and error and status) for these arguments.
-export function cli(args) {
+// shrink2d-cli's standard output (and error and status) for these arguments, run in a locale
+// (English unless given, as the page's Chinese is compared with zh_CN.UTF-8).
+export function cli(args, locale = 'C.UTF-8') {
+  const env = { ...process.env, LANG: locale };
+  delete env.LC_ALL;
+  delete env.LC_MESSAGES;
   try {
-    return { stdout: execFileSync(CLI, args, { encoding: 'utf8', stdio: 'pipe' }), status: 0 };
+    return { stdout: execFileSync(CLI, args, { encoding: 'utf8', stdio: 'pipe', env }), status: 0 };
   } catch (error) {
     return { stdout: error.stdout, stderr: error.stderr, status: error.status };
   }
@@ -54,6 +58,14 @@ export class Form {
   async filter() { await this.button('2、过滤').click(); }
   async closeMessage() { await this.page.locator('#message-ok').click(); }
   async texts() { return [await this.result.inputValue(), await this.count.inputValue()]; }
+  // Pastes text into the result box where its caret stands, as Ctrl+V does.
+  async paste(text) {
+    await this.result.evaluate((box, pasted) => {
+      const data = new DataTransfer();
+      data.setData('text/plain', pasted);
+      box.dispatchEvent(new ClipboardEvent('paste', { clipboardData: data, bubbles: true, cancelable: true }));
+    }, text);
+  }
 }
 
 export { expect };

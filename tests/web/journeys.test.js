@@ -1,4 +1,5 @@
 // The desktop window's journeys through the page.
+import { readFileSync } from 'node:fs';
 import { test, expect } from './fixtures.js';
 
 const ALL = Array.from({ length: 100 }, (_, n) => `${String(n).padStart(2, '0')} `).join('');
@@ -64,6 +65,32 @@ test('a pasted list with a bad element: the message names it, the list stays', a
   await expect(form.message).toContainText('x9');
   await form.closeMessage();
   expect(await form.texts()).toEqual([pasted, count(100)]);
+});
+
+// The lists players write, pasted: the table the command line's tests read too. A paste takes the
+// box's own form, so a column or a comma list counts as many numbers as it holds.
+const inputs = JSON.parse(readFileSync('tests/data/player_inputs.json', 'utf8'))
+  .filter((input) => input.list);
+test('lists players paste count as many numbers as they hold', async ({ form, page }) => {
+  for (const input of inputs) {
+    const text = await page.evaluate(async (hex) => {
+      const { readText } = await import('./files.js');
+      return readText(new Blob([Uint8Array.from(hex.match(/../g), (byte) => parseInt(byte, 16))]));
+    }, input.hex ?? Buffer.from(input.text).toString('hex'));
+    await form.result.fill('');
+    await form.paste(text);
+    await expect(form.result, input.name).toHaveValue(input.list);
+    if (input.list === '') continue;
+    await form.filter();
+    await expect(form.count, input.name).toHaveValue(count(input.list.length / 3));
+  }
+});
+
+test('a paste without a separator goes into the number where the caret stands', async ({ form }) => {
+  await form.result.fill('1 ');
+  await form.result.evaluate((box) => box.setSelectionRange(1, 1));
+  await form.paste('7');
+  await expect(form.result).toHaveValue('17 ');
 });
 
 test('an empty list: the message, then 0', async ({ form, page }) => {

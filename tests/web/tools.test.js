@@ -62,13 +62,27 @@ test('历史验证 shows the summary, the strip and the table of the CLI report'
   await expect(figure('期数')).toHaveText('2');
 });
 
-test('历史验证 refuses a bad file with the CLI message', async ({ page, form }) => {
+// The page names the box as players know it, never an option: 开奖号码第 1 行, as the Chinese
+// command line names its file's line.
+test('历史验证 refuses a bad file with the CLI message in Chinese', async ({ page, form }) => {
   await page.getByLabel('开奖号码').fill('2026001 3x\n');
   await page.getByRole('button', { name: '验证' }).click();
-  const stderr = cli(['--history', scratchFile('开奖号码', '2026001 3x\n')]).stderr;
-  await expect(page.locator('#history-message')).toContainText('line 1');
-  const message = await page.locator('#history-message').textContent();
-  expect(stderr).toContain(message.replace(/^.*?开奖号码/, ''));
+  const stderr = cli(['--history', scratchFile('开奖号码', '2026001 3x\n')], 'zh_CN.UTF-8').stderr;
+  const message = page.locator('#history-message');
+  await expect(message).toHaveText(/^开奖号码第 1 行：“2026001 3x” 里没有开奖号码/);
+  expect(stderr).toContain((await message.textContent()).replace(/^开奖号码/, ''));
+  expect(await message.textContent()).not.toMatch(/--|[A-Za-z]{2}/);
+});
+
+test('历史验证 reads a file saved as UTF-16 or GBK, and says what to do with one it cannot', async ({ page, form }) => {
+  const pick = (name, buffer) => page.locator('#draws-file').setInputFiles({ name, mimeType: 'text/plain', buffer });
+  await pick('unicode.txt', Buffer.concat([Buffer.from([0xFF, 0xFE]), Buffer.from('2026001 37\r\n', 'utf16le')]));
+  await expect(page.getByLabel('开奖号码')).toHaveValue('2026001 37\n'); // a text box keeps LF
+  await pick('ansi.txt', Buffer.from([0x32, 0x30, 0x32, 0x36, 0xC6, 0xDA, 0x20, 0x33, 0x37])); // 2026期 37
+  await expect(page.getByLabel('开奖号码')).toHaveValue('2026期 37');
+  await pick('photo.png', Buffer.from([0x89, 0x50, 0x4E, 0x47, 0x0D, 0x0A, 0x1A, 0x0A, 0x00, 0xFF]));
+  await expect(page.locator('#history-message')).toHaveText(/^文件“photo\.png”：不是文本文件.*另存为 UTF-8/);
+  await expect(page.getByLabel('开奖号码')).toHaveValue('2026期 37');
 });
 
 test('方案: saved, kept over a reload, loaded again, deleted', async ({ form, page }) => {
@@ -106,14 +120,15 @@ test('a condition file from the page gives the CLI the same result', async ({ fo
   expect(await form.texts()).toEqual(await cliTexts(['--conditions', path]));
 });
 
-test('a bad condition file gets the CLI message and changes nothing', async ({ form, page }) => {
-  const bad = '{"version": 1, "kill-sum": [19]}';
+test('a bad condition file gets the CLI message in Chinese and changes nothing', async ({ form, page }) => {
+  const bad = '{"version": 1, "kill-sum": [18, 19]}';
   await page.locator('#scheme-file').setInputFiles({ name: 'bad.json', mimeType: 'application/json',
     buffer: Buffer.from(bad) });
-  const stderr = cli(['--conditions', scratchFile('bad.json', bad)]).stderr;
+  const stderr = cli(['--conditions', scratchFile('bad.json', bad)], 'zh_CN.UTF-8').stderr;
   const message = page.locator('#scheme-message');
-  await expect(message).toContainText('bad.json: ');
-  const text = (await message.textContent()).replace('bad.json: ', '');
+  await expect(message).toContainText('文件“bad.json”：');
+  const text = (await message.textContent()).replace('文件“bad.json”：', '');
+  expect(text).toBe('“kill-sum”应为 0 到 18 的整数的列表');
   expect(stderr).toContain(text);
   await expect(form.box('杀和值 18')).not.toBeChecked();
 });

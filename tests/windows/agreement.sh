@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Runs one table of command lines through the Linux build and through the Windows build under
 # Wine, and compares standard output, standard error, the exit status and the files left in the
-# working directory byte for byte. Wine runs the table in an English and a Chinese locale (where
-# its ANSI code page is 936), with the .exe that has the UTF-8 manifest and with one that has not.
+# working directory byte for byte. Both run the table in an English and a Chinese locale (where
+# Wine's ANSI code page is 936 and the messages are Chinese), Wine with the .exe that has the
+# UTF-8 manifest and with one that has not.
 #   tests/windows/agreement.sh [linux program] [windows build folder]
 # (default: build/bin/shrink2d-cli and build-windows)
 set -euo pipefail
@@ -16,8 +17,8 @@ for program in "$linux" "${exes[@]}"; do
 done
 export WINEDEBUG=-all WINEPREFIX=$build/wine-prefix
 
-# Wine takes its code pages from the locale, which must exist for the C library: the Chinese one
-# is compiled into the build folder once.
+# Wine takes its code pages and its language from LC_ALL (LANG alone is not enough), and the C
+# library needs the locale to exist: the Chinese one is compiled into the build folder once.
 locales=$build/locale
 if [ ! -d "$locales/zh_CN.UTF-8" ]; then
     mkdir -p "$locales"
@@ -38,10 +39,21 @@ awk 'BEGIN { for (i = 0; i < 100; i++) printf "%02d\r\n", i }' >"$fixture/crlf.t
 awk 'BEGIN { for (i = 0; i < 100000; i++) printf "%02d\n", i % 100 }' >"$fixture/big.txt"
 printf '# 开奖\r\n2026001 37\r\n2026002,1,2\r\n2026003 90\r\n' >"$fixture/开奖.txt"
 printf '{"version": 1, "kill-span": [0], "parity": ["偶偶"]}\n' >"$fixture/条件.json"
+# Lists as Notepad saves them: "Unicode" (UTF-16 with its mark) and "ANSI" on a Chinese Windows
+# (GBK, here with ideographic spaces), a column and a comma list, a number short of its zero, and
+# a file that is no text.
+printf '\xff\xfe0\x005\x00\r\x00\n\x001\x007\x00\r\x00\n\x009\x009\x00' >"$fixture/unicode.txt"
+printf '05\xa1\xa117\xa1\xa199\xa1\xa1\xca\xae\xc6\xdf' >"$fixture/ansi.txt"
+printf '12,34，56、78\n' >"$fixture/commas.txt"
+printf '17 5 99' >"$fixture/short.txt"
+printf '\x89PNG\r\n\x1a\n\x00\x00' >"$fixture/photo.png"
 
-# name | standard input | standard output | where the builds must differ, and why | arguments
+# name | standard input | standard output | where the builds must differ (in standard output or
+# error alone), and why | arguments
 #   standard input: a fixture file redirected, pipe:file for one piped, empty for none (/dev/null)
 #   standard output: a file; head: a pipe its reader closes after 10 bytes; full: /dev/full
+# Saving over standard output is left to the process tests, which run in both builds: Wine cannot
+# examine a stream its POSIX side redirected, as Windows' own shell's redirection can be.
 #   arguments: shell words
 cases=$(cat <<'EOF'
 default          |           |      | | 
@@ -52,7 +64,7 @@ parity-size      |           |      | | --parity-size 偶大 --size-parity 大�
 sizes-killed     |           |      | | --size 大大,小小,大小,小大 --size-mode kill
 tolerance        |           |      | | --tolerance 1 --banker 38 --kill-sum 18,0,7 --kill-road 22,01
 stats            |           |      | | --stats --banker 5 --json
-help             |           |      | | --help
+help             |           |      | the example of a piped list is typed as in cmd.exe | --help
 version          |           |      | | --version
 unknown-option   |           |      | | --nope
 bad-value        |           |      | | --parity-size 偶小大
@@ -77,6 +89,12 @@ save-directory   |           |      | | --save-conditions .
 stdin-twice      |           |      | | --conditions - --list -
 closed-pipe      |           | head | | --list big.txt
 disk-full        |           | full | | --kill-sum 3
+list-unicode     |           |      | | --list unicode.txt --kill-span 0
+list-ansi        |           |      | | --list ansi.txt
+list-commas      |           |      | | --list commas.txt --json
+list-short       |           |      | | --list short.txt
+list-not-text    |           |      | | --list photo.png
+list-device-name |           |      | Windows opens a console for CON, with any extension | --list CON.json
 EOF
 )
 
@@ -120,8 +138,8 @@ compare() {
         echo "  $name: expected a difference ($allowed) but the outputs agree" >&2
         return 1
     fi
-    if [ -n "$allowed" ] && [ "${differs[*]}" = err ]; then
-        echo "  $name: standard error differs, as expected ($allowed):"
+    if [ -n "$allowed" ] && { [ "${differs[*]}" = err ] || [ "${differs[*]}" = out ]; }; then
+        echo "  $name: ${differs[*]} differs, as expected ($allowed):"
         diff "$expected/err" "$got/err" | sed -n 's/^[<>]/    &/p'
         return 0
     fi
@@ -140,17 +158,18 @@ while IFS='|' read -r name input output allowed args; do
     output=$(echo "$output" | xargs)
     allowed=$(echo "$allowed" | sed 's/^ *//; s/ *$//')
     eval "argv=($args)"
-    run_case "$input" "$output" "$work/linux/$name" env LANG=C.UTF-8 "$linux" "${argv[@]}"
-    for exe in "${exes[@]}"; do
-        for lang in C.UTF-8 zh_CN.UTF-8; do
+    for lang in C.UTF-8 zh_CN.UTF-8; do
+        run_case "$input" "$output" "$work/linux/$name" \
+            env LOCPATH="$locales" LANG="$lang" LC_ALL= LC_MESSAGES= "$linux" "${argv[@]}"
+        for exe in "${exes[@]}"; do
             label="$(basename "$exe" .exe) $lang"
             run_case "$input" "$output" "$work/wine/$name" \
-                env LOCPATH="$locales" LANG="$lang" LC_ALL= wine "$exe" "${argv[@]}"
+                env LOCPATH="$locales" LANG="$lang" LC_ALL="$lang" wine "$exe" "${argv[@]}"
             count=$((count + 1))
             compare "$name ($label)" "$work/linux/$name" "$work/wine/$name" "$allowed" || failed=$((failed + 1))
         done
     done
 done <<<"$cases"
 
-echo "agreement: $count runs ($(wc -l <<<"$cases") cases x 2 builds x 2 locales), $failed differ"
+echo "agreement: $count runs ($(wc -l <<<"$cases") cases x 2 locales x 2 builds), $failed differ"
 [ "$failed" -eq 0 ]
