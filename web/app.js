@@ -4,7 +4,13 @@
 import { openCore } from './core.js';
 import { setupTools } from './tools.js';
 
-const core = await openCore();
+// Without its core the page can do nothing: it says so and offers a reload.
+const core = await openCore().catch(() => null);
+if (core === null) {
+  document.getElementById('load-failure').hidden = false;
+  document.getElementById('form').removeAttribute('aria-busy');
+  throw new Error('the core module could not be loaded');
+}
 const { data } = core;
 const { layout } = data;
 
@@ -28,6 +34,7 @@ const DIGIT_DESCRIPTIONS = { chk100: '组号时一位可以是%1', chk10: '组�
 const form = document.getElementById('form');
 const controls = {}; // name -> element (single controls) or array of inputs (arrays)
 let listText = data.notice; // the result box's text as the core reads it
+let hasList = false; // the box holds the player's list, not the notice
 
 function el(tag, className, text) {
   const node = document.createElement(tag);
@@ -202,8 +209,8 @@ function build(rows, onPage) {
 
 function buildForm() {
   const [, , width, height] = layout.window;
-  form.style.setProperty('--window-width', width);
-  form.style.setProperty('--window-ratio', `${width} / ${height}`);
+  document.documentElement.style.setProperty('--window-width', width);
+  document.documentElement.style.setProperty('--window-height', height);
   const [frame5, frame4] = build(layout.form, false);
   const selectors = el('div', 'selectors');
   selectors.setAttribute('role', 'radiogroup');
@@ -243,6 +250,14 @@ function digitMask(inputs) {
 
 let tolerance = 0;
 
+// 容错 other than 0 is shown beside 2、过滤, and said to screen readers, so that a filter with
+// it is never taken for one without.
+function showTolerance() {
+  const badge = document.getElementById('tolerance-badge');
+  badge.textContent = tolerance === 0 ? '' : `容错 ${tolerance}`;
+  badge.hidden = tolerance === 0;
+}
+
 // The settings the condition pages stand for, as the core takes them.
 function settings() {
   const boxes = data.groups.map(() => 0);
@@ -260,14 +275,33 @@ function applySettings(next) {
   }
   data.pairs.forEach((pair, k) => { controls[pair.control][next.kill[k] ? 1 : 0].checked = true; });
   tolerance = next.tolerance;
+  showTolerance();
   listeners.forEach((listen) => listen('settings'));
 }
 
 const listeners = [];
 
+// The result box takes a list of the core's, and shows its first line.
 function setList(text) {
   listText = text;
+  hasList = true;
   controls.Text3.value = text;
+  controls.Text3.scrollTop = 0;
+}
+
+// On a phone the result lies below the fold: a bar at the foot of the screen gives the count at
+// once and takes the player to the list, until the list itself is in view.
+const countBar = document.getElementById('count-bar');
+const narrow = window.matchMedia('(max-width: 559.98px)');
+let counted = false;
+let resultInView = true;
+function placeCountBar() {
+  countBar.hidden = !counted || resultInView || !narrow.matches;
+}
+function showCount() {
+  document.getElementById('count-bar-text').textContent = controls.Text1.value.trim();
+  counted = true;
+  placeCountBar();
 }
 
 const messageBox = document.getElementById('message-box');
@@ -287,6 +321,7 @@ messageBox.addEventListener('close', nextMessage);
 function generateClick() {
   setList(core.generate(digitMask(controls.chk100), digitMask(controls.chk10)));
   controls.Text1.value = core.countLine(listText);
+  showCount();
   listeners.forEach((listen) => listen('list'));
 }
 
@@ -300,6 +335,7 @@ function filterClick() {
   }
   setList(outcome.listText);
   controls.Text1.value = outcome.countLine;
+  showCount();
   listeners.forEach((listen) => listen('list'));
 }
 
@@ -311,7 +347,16 @@ function wire() {
   });
   controls.Text3.addEventListener('input', () => {
     listText = controls.Text3.value;
+    hasList = true;
     listeners.forEach((listen) => listen('list'));
+  });
+  new IntersectionObserver(([entry]) => {
+    resultInView = entry.isIntersecting;
+    placeCountBar();
+  }, { threshold: 0.25 }).observe(controls.Text3);
+  narrow.addEventListener('change', placeCountBar);
+  document.getElementById('to-result').addEventListener('click', () => {
+    controls.Text3.scrollIntoView({ behavior: 'smooth', block: 'start' });
   });
   // A column or a comma list pasted in becomes that many numbers: the core writes it in the
   // box's form, and the box takes it in one edit.
@@ -341,6 +386,15 @@ document.getElementById('title').textContent = document.title;
 document.getElementById('message-title').textContent = data.messageTitle;
 buildForm();
 wire();
+// Beside 2、过滤, in its frame; the button's description names it.
+const badge = document.createElement('span');
+badge.id = 'tolerance-badge';
+badge.className = 'tolerance-badge';
+badge.setAttribute('role', 'status');
+badge.hidden = true;
+badge.style.cssText = controls.Command3.style.cssText; // the button's place in the layout
+controls.Command3.after(badge);
+controls.Command3.setAttribute('aria-describedby', badge.id);
 
 setupTools({
   core,
@@ -348,8 +402,12 @@ setupTools({
   settings,
   applySettings,
   list: () => listText,
+  hasList: () => hasList,
   digits: () => [digitMask(controls.chk100), digitMask(controls.chk10)],
-  setTolerance: (value) => { tolerance = value; },
+  setTolerance: (value) => {
+    tolerance = value;
+    showTolerance();
+  },
   onChange: (listen) => listeners.push(listen),
 });
 

@@ -1,6 +1,5 @@
 // The core module as the page uses it: lists go in through memory allocated in the module (one
 // copy, no stack), settings as the ticked boxes of each catalogue group and the three modes.
-import loadCore from './shrink2d_core.mjs';
 
 const encoder = new TextEncoder();
 
@@ -16,7 +15,10 @@ function withText(module, text, use) {
   }
 }
 
+// The core module, loaded here rather than imported, so that a failed load can be told to the
+// player.
 export async function openCore() {
+  const { default: loadCore } = await import('./shrink2d_core.mjs');
   const module = await loadCore();
   const data = JSON.parse(module.coreData());
   return {
@@ -43,7 +45,8 @@ export async function openCore() {
 
 let tools = null;
 
-// The second module (history check, condition files), loaded on first use.
+// The second module (history check, condition files), loaded on first use; a load that fails
+// is tried again at the next use.
 export async function openTools() {
   if (!tools) {
     tools = import('./shrink2d_tools.mjs').then((m) => m.default()).then((module) => ({
@@ -55,6 +58,7 @@ export async function openTools() {
       readConditions: (content) => JSON.parse(module.readConditions(content)),
       notText: (source) => module.notText(source),
     }));
+    tools.catch(() => { tools = null; });
   }
   return tools;
 }

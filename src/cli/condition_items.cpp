@@ -71,6 +71,18 @@ std::optional<bool> killNamed(std::string_view mode)
     return std::nullopt;
 }
 
+WholeNumber readWholeNumber(std::string_view text, std::size_t low, std::size_t high)
+{
+    if (text.empty() || text.find_first_not_of("0123456789") != text.npos) return {};
+    const std::string_view digits = text.substr(std::min(text.find_first_not_of('0'), text.size()));
+    if (digits.size() > 18 || std::stoull("0" + std::string(digits)) > high) {
+        return {std::nullopt, true};
+    }
+    const auto value = static_cast<std::size_t>(std::stoull("0" + std::string(digits)));
+    if (value < low) return {};
+    return {value};
+}
+
 const ModePair* pairAfter(const ConditionEntry& entry)
 {
     if (entry.mode == nullptr || groupsOf(*entry.mode).back() != &entry) return nullptr;

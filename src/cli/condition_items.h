@@ -24,6 +24,14 @@ std::string spellingsOf(const ConditionEntry& entry, Language language);
 // Whether a mode is kill: fix and 定 are not, kill and 杀 are; nullopt for any other word.
 std::optional<bool> killNamed(std::string_view mode);
 
+// A whole number from low to high, written without sign or blanks ("007" is 7). value is nullopt
+// for anything else; tooBig tells a number above high from other text.
+struct WholeNumber {
+    std::optional<std::size_t> value;
+    bool tooBig = false;
+};
+WholeNumber readWholeNumber(std::string_view text, std::size_t low, std::size_t high);
+
 // The fix/kill pair listed right after this group, when the group is the last the pair governs.
 const ModePair* pairAfter(const ConditionEntry& entry);
 

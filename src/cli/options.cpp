@@ -199,17 +199,10 @@ private:
     {
         const std::string range =
             say(Message::NumberRange, m_language, {std::to_string(low), std::to_string(high)});
-        if (number.empty() || number.find_first_not_of("0123456789") != number.npos) {
-            refuse(Message::ExpectedWholeNumber, option, number, range);
-        }
-        const std::string digits =
-            number.substr(std::min(number.find_first_not_of('0'), number.size()));
-        if (digits.size() > 18 || std::stoull("0" + digits) > high) {
-            refuse(Message::TooBig, option, number, range);
-        }
-        const auto value = static_cast<std::size_t>(std::stoull("0" + digits));
-        if (value < low) refuse(Message::ExpectedWholeNumber, option, number, range);
-        return value;
+        const WholeNumber read = readWholeNumber(number, low, high);
+        if (read.tooBig) refuse(Message::TooBig, option, number, range);
+        if (!read.value) refuse(Message::ExpectedWholeNumber, option, number, range);
+        return *read.value;
     }
 
     static std::string option(const ConditionEntry& entry) { return std::string(entry.option); }

@@ -120,14 +120,6 @@ void appendRowsJson(std::string& out, const std::array<std::size_t, kConditionGr
     out += '}';
 }
 
-// The share with one decimal, rounded half up, in integers so that 2/3 is always 66.7.
-std::string percentage(std::size_t part, std::size_t whole)
-{
-    if (whole == 0) return "0.0";
-    const std::size_t tenths = (part * 2000 + whole) / (2 * whole);
-    return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
-}
-
 void appendNumber(std::string& out, int number)
 {
     out += static_cast<char>('0' + number / 10);
@@ -156,6 +148,22 @@ void appendRejections(std::string& out, bool listed, GroupMask groups, bool json
 }
 
 } // namespace
+
+// In integers, so that 2/3 is always 66.7.
+std::string percentage(std::size_t part, std::size_t whole)
+{
+    if (whole == 0) return "0.0";
+    const std::size_t tenths = (part * 2000 + whole) / (2 * whole);
+    return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
+}
+
+std::string rejectionText(const HistoryReport& report, const Draw& draw, Language language)
+{
+    std::string text;
+    const auto number = static_cast<std::size_t>(draw.number);
+    appendRejections(text, report.listed[number], report.rejections[number], false, language);
+    return text;
+}
 
 bool writeHistoryText(const HistoryReport& report, const ReportSink& write, Language language)
 {

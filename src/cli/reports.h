@@ -24,6 +24,14 @@ bool writeHistoryText(const HistoryReport& report, const ReportSink& write, Lang
 // a draw's "rejected_by" starts with "list" when the list lacks it.
 bool writeHistoryJson(const HistoryReport& report, const ReportSink& write);
 
+// The share of part in whole as the reports write it: a percentage with one decimal, rounded half
+// up ("66.7" for 2 of 3); "0.0" of nothing.
+std::string percentage(std::size_t part, std::size_t whole);
+
+// What keeps a draw out, as the text report lists it in the player's language: not listed first
+// when the list lacks it, then each group that rejects it, by caption.
+std::string rejectionText(const HistoryReport& report, const Draw& draw, Language language);
+
 // The elements each active group rejects, then how many came in and how many survive.
 std::string statsText(const GroupStats& stats, GroupMask active, Language language);
 

@@ -146,6 +146,9 @@ constexpr std::array<MessageEntry, static_cast<std::size_t>(Count)> kMessages = 
       "{1} does not read as one draw: {2} stands between the issue {3} and the draw {4}"}},
     {NotUtf8, {"{1} 不是 UTF-8 文字；请用记事本另存为 UTF-8 编码", "not UTF-8 text: {1}"}},
     {HoldsNoDraw, {"{1}：没有一期开奖号码", "{1}: holds no draw"}},
+    {LastDrawsField,
+     {"“最近”要填 1 或更大的整数，不填就验证全部期数",
+      "the last draws are a whole number from 1, or nothing for every draw"}},
 
     {ColumnLine, {"行", "line"}},
     {ColumnIssue, {"期号", "issue"}},

@@ -104,6 +104,7 @@ enum class Message : std::size_t {
     NotOneDraw,
     NotUtf8,
     HoldsNoDraw,
+    LastDrawsField,
     // Reports.
     ColumnLine,
     ColumnIssue,

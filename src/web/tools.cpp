@@ -2,6 +2,7 @@
 // through the same functions the command line calls. Loaded when a tool of "更多" is first used.
 
 #include "cli/condition_file.h"
+#include "cli/condition_items.h"
 #include "cli/history.h"
 #include "cli/options.h"
 #include "cli/reports.h"
@@ -14,6 +15,7 @@
 #include <emscripten/bind.h>
 #include <nlohmann/json.hpp>
 
+#include <limits>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -36,20 +38,27 @@ Json settingsJson(const FilterSettings& settings)
     return {{"boxes", boxes}, {"kill", kill}};
 }
 
-// The report --history --json prints for these draws, the last `last` of them when last is not
-// 0, on the list the digit rows generate (a draw outside it is missed); or {"error": message}
-// for a file the CLI refuses, in Chinese, naming the draws as source does.
-std::string historyReport(const std::string& content, const std::string& source, unsigned last,
-                          const val& boxes, const val& kill, unsigned tolerance, unsigned first,
-                          unsigned second)
+// The report --history --json prints for these draws, the last lastDraws of them (as the 最近
+// field holds it; empty for all), on the list the digit rows generate (a draw outside it is
+// missed); or {"error": message} for a file the CLI refuses, in Chinese, naming the draws as
+// source does.
+std::string historyReport(const std::string& content, const std::string& source,
+                          const std::string& lastDraws, const val& boxes, const val& kill,
+                          unsigned tolerance, unsigned first, unsigned second)
 {
+    // As --last reads its value; nothing is every draw.
+    const cli::WholeNumber last =
+        cli::readWholeNumber(lastDraws, 1, std::numeric_limits<std::size_t>::max() / 2);
+    if (!lastDraws.empty() && !last.value) {
+        return Json{{"error", say(Message::LastDrawsField, Language::Chinese)}}.dump();
+    }
     auto read = cli::readDraws(std::string_view(content), source, Language::Chinese);
     if (const auto* refusal = std::get_if<cli::HistoryRefusal>(&read)) {
         return Json{{"error", refusal->message}}.dump();
     }
     auto& draws = std::get<std::vector<cli::Draw>>(read);
-    if (last != 0 && draws.size() > last) {
-        draws.erase(draws.begin(), draws.end() - static_cast<std::ptrdiff_t>(last));
+    if (last.value && draws.size() > *last.value) {
+        draws.erase(draws.begin(), draws.end() - static_cast<std::ptrdiff_t>(*last.value));
     }
     const FilterSettings settings = settingsFrom(boxes, kill);
     const DigitSet firstDigits(first & 0x3FFU);
@@ -59,12 +68,21 @@ std::string historyReport(const std::string& content, const std::string& source,
     const cli::HistoryReport report =
         cli::checkDraws(std::move(draws), cli::listedNumbers(firstDigits, secondDigits), settings,
                         tolerance, countCandidates(full.listText));
-    std::string out;
-    cli::writeHistoryJson(report, [&out](std::string_view piece) {
-        out += piece;
+    std::string json;
+    cli::writeHistoryJson(report, [&json](std::string_view piece) {
+        json += piece;
         return true;
     });
-    return out;
+    // The command line's report, and what the page shows of it as the Chinese report writes it:
+    // the share kept, and what keeps each draw out.
+    Json out = Json::parse(json);
+    out["summary"]["kept_percent"] = cli::percentage(report.keptCount, report.draws.size());
+    Json reasons = Json::array();
+    for (const cli::Draw& draw : report.draws) {
+        reasons.push_back(cli::rejectionText(report, draw, Language::Chinese));
+    }
+    out["reasons"] = std::move(reasons);
+    return out.dump();
 }
 
 // A condition file as --save-conditions writes it, naming the groups in use and the modes set

@@ -44,7 +44,7 @@ for (const [width, height] of [[1280, 800], [390, 844]]) {
     await form.box('杀和值 10').check();
     await page.getByLabel('开奖号码').fill('2026001 37\n2026002 09\n');
     await page.getByRole('button', { name: '验证' }).click();
-    await expect(page.locator('#strip button')).toHaveCount(2);
+    await expect(page.locator('#history-table tbody tr')).toHaveCount(2);
     for (const showing of ['基本条件', '特征条件']) {
       await form.showPage(showing);
       const { violations } = await new AxeBuilder({ page }).analyze();
@@ -54,31 +54,81 @@ for (const [width, height] of [[1280, 800], [390, 844]]) {
   });
 }
 
-test('the phone width: no sideways scrolling, touch targets of 40 px', async ({ form, page }) => {
-  await page.setViewportSize({ width: 390, height: 844 });
-  await page.getByLabel('开奖号码').fill('2026001 37\n');
-  await page.getByRole('button', { name: '验证' }).click();
-  await expect(page.locator('#strip button')).toHaveCount(1);
-  // In one column, the page reads top to bottom as the window's rows stand.
-  await expect(page.getByRole('group', { name: '基本条件' }).locator('.frame-caption, .label'))
-    .toHaveText(['杀跨度', '杀和值', '杀合值', '杀012路', '0路：0369', '1路：147', '2路：258', '定胆']);
-  for (const showing of ['基本条件', '特征条件']) {
-    await form.showPage(showing);
-    const small = await page.evaluate(() => {
-      const found = [];
-      for (const node of document.querySelectorAll('input, button, select, textarea, a[href]')) {
-        const target = node.closest('label') ?? node;
-        const box = target.getBoundingClientRect();
-        if (box.width === 0 && box.height === 0) continue; // not shown
-        if (box.width < 40 || box.height < 40) {
-          found.push(`${node.getAttribute('aria-label') ?? node.id ?? node.textContent}: ${box.width}×${box.height}`);
+// Whatever a message holds, a phone's page never scrolls sideways: long texts wrap.
+for (const [width, height] of [[390, 844], [360, 640]]) {
+  test(`${width} px wide: no sideways scrolling, touch targets of 40 px`, async ({ form, page }) => {
+    await page.setViewportSize({ width, height });
+    const long = '字'.repeat(150) + 'x'.repeat(150);
+    await page.getByLabel('开奖号码').fill(`2026001 37\n${long}\n`);
+    await page.getByRole('button', { name: '验证' }).click();
+    await expect(page.locator('#history-message')).toContainText('开奖号码第 2 行');
+    await page.getByLabel('方案名').fill(long);
+    await page.getByRole('button', { name: '保存' }).click();
+    await form.result.fill(long);
+    await form.filter();
+    await form.closeMessage();
+    expect(await page.evaluate(() => document.documentElement.scrollWidth)).toBeLessThanOrEqual(width);
+    await page.getByLabel('开奖号码').fill('2026001 37\n');
+    await page.getByRole('button', { name: '验证' }).click();
+    await expect(page.locator('#history-table tbody tr')).toHaveCount(1);
+    // In one column, the page reads top to bottom as the window's rows stand.
+    await expect(page.getByRole('group', { name: '基本条件' }).locator('.frame-caption, .label'))
+      .toHaveText(['杀跨度', '杀和值', '杀合值', '杀012路', '0路：0369', '1路：147', '2路：258', '定胆']);
+    for (const showing of ['基本条件', '特征条件']) {
+      await form.showPage(showing);
+      const small = await page.evaluate(() => {
+        const found = [];
+        for (const node of document.querySelectorAll('input, button, select, textarea, a[href]')) {
+          const target = node.closest('label') ?? node;
+          const box = target.getBoundingClientRect();
+          if (box.width === 0 && box.height === 0) continue; // not shown
+          if (box.width < 40 || box.height < 40) {
+            found.push(`${node.getAttribute('aria-label') ?? node.id ?? node.textContent}: ${box.width}×${box.height}`);
+          }
         }
-      }
-      return found;
-    });
-    expect(small).toEqual([]);
-    expect(await page.evaluate(() => document.documentElement.scrollWidth)).toBeLessThanOrEqual(390);
-  }
+        return found;
+      });
+      expect(small).toEqual([]);
+      expect(await page.evaluate(() => document.documentElement.scrollWidth)).toBeLessThanOrEqual(width);
+    }
+  });
+}
+
+// On a PC the whole form is on the first screen, before and after a journey: the digit rows,
+// 1、组号, the pages, 2、过滤, the list's first line and the count.
+for (const [width, height] of [[1280, 800], [1920, 1080], [1366, 768]]) {
+  test(`${width}×${height}: the whole form on the first screen`, async ({ form, page }) => {
+    await page.setViewportSize({ width, height });
+    await form.generate();
+    await form.box('杀跨度 0').check();
+    await form.filter();
+    const inView = async (locator) => {
+      const box = await locator.boundingBox();
+      return box.x >= 0 && box.y >= 0 && box.x + box.width <= width && box.y + box.height <= height;
+    };
+    for (const [name, locator] of [['form', page.locator('#form')], ['1、组号', form.button('1、组号')],
+      ['2、过滤', form.button('2、过滤')], ['共计', form.count], ['一位 9', form.box('一位 9')],
+      ['定胆 9', form.box('定胆 9')]]) {
+      expect(await inView(locator), name).toBe(true);
+    }
+    expect(await form.result.evaluate((box) => box.scrollTop)).toBe(0);
+    const title = await page.locator('.caption-bar').boundingBox();
+    const more = await page.locator('#more').boundingBox();
+    const whole = await page.locator('#form').boundingBox();
+    expect([title.width, more.width]).toEqual([whole.width, whole.width]);
+  });
+}
+
+// On a phone the result lies far below 1、组号: a bar at the foot of the screen gives the count
+// at once and takes the player to the list.
+test('a phone shows the count where the player tapped, and the list a tap away', async ({ form, page }) => {
+  await page.setViewportSize({ width: 390, height: 844 });
+  await form.generate();
+  const bar = page.getByRole('button', { name: /共计:100注/ });
+  await expect(bar).toBeInViewport();
+  await bar.click();
+  await expect(form.result).toBeInViewport();
+  await expect(bar).toBeHidden();
 });
 
 test.describe('offline', () => {
@@ -107,6 +157,6 @@ test('the site asks no other host for anything', async ({ page, site }) => {
   await page.waitForSelector('html[data-ready]');
   await page.getByLabel('开奖号码').fill('37\n');
   await page.getByRole('button', { name: '验证' }).click();
-  await expect(page.locator('#strip button')).toHaveCount(1);
+  await expect(page.locator('#history-table tbody tr')).toHaveCount(1);
   expect([...hosts]).toEqual([new URL(site).host]);
 });

@@ -1,5 +1,6 @@
 // The web bench, printed as a table (make bench): transfer size, cold load, "2、过滤" on 10^5
-// pasted numbers, the core pass on 10^6 numbers in wasm beside native, and Lighthouse.
+// pasted numbers, big pastes, copying and long histories as a player meets them, the core pass on
+// 10^6 numbers in wasm beside native, and Lighthouse.
 import { chromium } from '@playwright/test';
 import { execFileSync } from 'node:child_process';
 import { existsSync, mkdtempSync, readFileSync } from 'node:fs';
@@ -24,7 +25,8 @@ const EVERY_ROW = {
 
 // 1. Size: what a first visit loads, and the tools module loaded on first use.
 const gz = (file) => gzipSync(readFileSync(`${SITE}/${file}`), { level: 9 }).length;
-const first = ['shrink2d_core.wasm', 'shrink2d_core.mjs', 'app.js', 'core.js', 'tools.js', 'style.css'];
+const first = ['shrink2d_core.wasm', 'shrink2d_core.mjs', 'app.js', 'core.js', 'tools.js', 'files.js',
+  'style.css'];
 const later = ['shrink2d_tools.wasm', 'shrink2d_tools.mjs'];
 const firstKB = first.reduce((sum, f) => sum + gz(f), 0) / 1024;
 const laterKB = later.reduce((sum, f) => sum + gz(f), 0) / 1024;
@@ -92,7 +94,86 @@ const clicks = await page.evaluate(async (settings) => {
 }, EVERY_ROW);
 const click = median(clicks);
 
-// 4. The core pass on 10^6 numbers, the list already in the module's memory.
+// 4. What a player does with big lists and long histories: a paste of 10^6 numbers (separated by
+// blanks, and one a line) up to the count shown after "2、过滤", "复制结果" of them, and "验证" on
+// 10^4 draws; each from its event to the next frame, with the longest task it took meanwhile.
+const heavy = await browser.newContext({ serviceWorkers: 'block' });
+await heavy.grantPermissions(['clipboard-read', 'clipboard-write']);
+const player = await heavy.newPage();
+await player.goto(url);
+await player.waitForSelector('html[data-ready]');
+await player.evaluate(() => {
+  window.longTasks = [];
+  new PerformanceObserver((list) => {
+    for (const entry of list.getEntries()) window.longTasks.push([entry.startTime, entry.duration]);
+  }).observe({ type: 'longtask', buffered: true });
+});
+// Runs act in the page and waits until done() holds, a frame at a time; returns the time taken
+// and the longest task that began meanwhile.
+async function timed(act, done, arg) {
+  return player.evaluate(async ({ actSource, doneSource, value }) => {
+    const run = new Function('value', `return (${actSource})(value)`);
+    const finished = new Function(`return (${doneSource})()`);
+    const start = performance.now();
+    await run(value);
+    while (!finished()) await new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve, 0)));
+    const took = performance.now() - start;
+    await new Promise((resolve) => setTimeout(resolve, 100)); // the observer reports a little late
+    const longest = Math.max(0, ...window.longTasks.filter(([at]) => at >= start).map(([, d]) => d));
+    return { took, longest };
+  }, { actSource: act.toString(), doneSource: done.toString(), value: arg });
+}
+const million = (separator) => {
+  let seed = 20240607;
+  let text = '';
+  for (let k = 0; k < 1000000; k += 1) {
+    seed = (seed * 1664525 + 1013904223) >>> 0;
+    text += `${String(seed % 100).padStart(2, '0')}${separator}`;
+  }
+  return text;
+};
+const pasteAndFilter = (text) => {
+  const box = document.querySelector('textarea[aria-label="结果"]');
+  document.querySelector('input[aria-label="共计"]').value = '';
+  box.value = '';
+  const data = new DataTransfer();
+  data.setData('text/plain', text);
+  box.dispatchEvent(new ClipboardEvent('paste', { clipboardData: data, bubbles: true, cancelable: true }));
+  [...document.querySelectorAll('button')].find((b) => b.textContent === '2、过滤').click();
+};
+const counted = () => document.querySelector('input[aria-label="共计"]').value.includes('1000000');
+for (const [what, separator] of [['blanks between', ' '], ['one a line', '\r\n']]) {
+  const { took, longest } = await timed(pasteAndFilter, counted, million(separator));
+  row(`paste 10^6 numbers (${what}) to the count after "2、过滤"`, ms(took), '≤ 1500 ms',
+    took <= 1500 ? 'met' : 'missed');
+  row('  longest task meanwhile', ms(longest), '≤ 1000 ms', longest <= 1000 ? 'met' : 'missed');
+}
+{
+  const { took, longest } = await timed(() => {
+    document.getElementById('result-message').textContent = '';
+    document.getElementById('copy-result').click();
+  }, () => document.getElementById('result-message').textContent === '已复制结果');
+  row('"复制结果" of 10^6 numbers', ms(took), '≤ 1500 ms', took <= 1500 ? 'met' : 'missed');
+  row('  longest task meanwhile', ms(longest), '≤ 1000 ms', longest <= 1000 ? 'met' : 'missed');
+}
+{
+  const draws = Array.from({ length: 10000 }, (_, k) =>
+    `${2026000000 + k} ${String((k * 37 + 11) % 100).padStart(2, '0')}`).join('\n');
+  await player.getByLabel('开奖号码').evaluate((box, text) => { box.value = text; }, draws);
+  await player.getByRole('checkbox', { name: '杀和值 10', exact: true }).check();
+  await player.getByRole('button', { name: '验证', exact: true }).click(); // loads the tools module
+  await player.locator('#history-summary dd[data-term="期数"]').waitFor();
+  const { took, longest } = await timed(() => {
+    document.getElementById('history-result').hidden = true;
+    document.getElementById('check-history').click();
+  }, () => !document.getElementById('history-result').hidden);
+  row('"验证" on 10^4 draws, click to the report shown', ms(took), '≤ 300 ms',
+    took <= 300 ? 'met' : 'missed');
+  row('  longest the page is frozen meanwhile', ms(longest), '≤ 200 ms', longest <= 200 ? 'met' : 'missed');
+}
+await heavy.close();
+
+// 5. The core pass on 10^6 numbers, the list already in the module's memory.
 const pass = await page.evaluate(async (settings) => {
   const core = await (await import('./core.js')).openCore();
   const { module } = core;
@@ -138,7 +219,7 @@ row('core pass on 10^6 numbers in wasm', ms(pass.pass),
   nativePass ? `≤ 1.5× native (${ms(nativePass / 1000)})` : '≤ 1.5× native', ratio(pass.pass, nativePass && nativePass / 1000));
 row('  handing the 10^6 numbers in (UTF-8 into the module)', ms(pass.handIn), '—', '—');
 
-// 5. Lighthouse 12.2.3 on Debian's Chromium, as a phone (its default) and as a desktop.
+// 6. Lighthouse 12.2.3 on Debian's Chromium, as a phone (its default) and as a desktop.
 try {
   const { default: lighthouse } = await import('lighthouse');
   const { launch } = await import('chrome-launcher');
