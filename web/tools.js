@@ -269,7 +269,7 @@ export function setupTools(page) {
   function showHistory(report) {
     const { summary } = report;
     const figures = [
-      ['期数', summary.draws], ['命中', summary.kept], ['命中率', `${summary.kept_percent}%`],
+      ['期数', summary.draws], ['命中', summary.kept], ['命中率', `${report.kept_percent}%`],
       ['最长连错', summary.longest_miss_run], ['当前连错', summary.current_miss_run],
       ['每期注数', summary.numbers_per_draw],
     ];
