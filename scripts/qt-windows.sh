@@ -109,7 +109,7 @@ cmake -S "$source" -B "$work/build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain"
     { tail -40 "$work/configure.log" >&2; exit 1; }
 cmake --build "$work/build" --parallel "$(nproc)" >"$work/build.log" 2>&1 ||
     { grep -A20 FAILED "$work/build.log" | head -60 >&2; exit 1; }
-cmake --install "$work/build" --strip >/dev/null
+cmake --install "$work/build" --strip >"$work/install.log" 2>&1 || { tail -20 "$work/install.log" >&2; exit 1; }
 
 # What the program's folder needs besides the DLLs: Qt's licence, the notices of the code Qt
 # bundles, the patches, and where the source is.

@@ -31,8 +31,9 @@ std::vector<FaceSubstitutes> faceSubstitutes()
 bool openAddress(WId owner, const QString& address, const QString& parameters,
                  const QString& directory, int showCommand)
 {
-    // The wide call: the address reaches the shell whole, whatever the ANSI code page. Above 32
-    // means the shell took the request.
+    // The wide call: the address reaches the shell whole, whatever the ANSI code page. The shell
+    // asks for a COM apartment, which Qt's windows platform has made of the window's thread.
+    // Above 32 means the shell took the request.
     const HINSTANCE result = ::ShellExecuteW(
         reinterpret_cast<HWND>(owner), L"open", reinterpret_cast<LPCWSTR>(address.utf16()),
         reinterpret_cast<LPCWSTR>(parameters.utf16()), reinterpret_cast<LPCWSTR>(directory.utf16()),

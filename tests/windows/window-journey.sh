@@ -64,7 +64,7 @@ copy() {
     click "$1"
     xdotool key ctrl+a ctrl+c
     sleep 0.5
-    xclip -o -selection clipboard
+    timeout 10 xclip -o -selection clipboard
 }
 
 click "1、组号"
