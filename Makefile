@@ -1,7 +1,7 @@
 # Everyday commands. Each one first installs whatever Debian packages it lacks.
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build run test screenshot bench sanitize-test fuzz lint format format-check package clean web serve web-test windows windows-bench
+.PHONY: all deps build run test screenshot bench sanitize-test fuzz lint format format-check package clean web serve web-test windows windows-qt windows-bench
 
 all: build
 
@@ -67,10 +67,16 @@ package:
 	@$(MAKE) --no-print-directory build
 	@bash packaging/package.sh
 
-# shrink2d-cli.exe for Windows, tested under Wine; build-windows/shrink2d-cli-<version>-windows-x86_64.zip
-# (see README.md).
+# shrink2d-cli.exe and shrink2d.exe for Windows, tested under Wine; in build-windows/ the zips
+# shrink2d-cli-<version>-windows-x86_64.zip and shrink2d-<version>-windows-x86_64.zip and the
+# installer shrink2d-<version>-setup.exe (see README.md).
 windows:
 	@bash scripts/windows.sh
+
+# Only Qt for Windows, into its cache outside the clone (make windows builds it when missing).
+windows-qt:
+	@bash scripts/install-deps.sh base windows
+	@bash scripts/qt-windows.sh
 
 # The Linux and Windows builds of the command line side by side.
 windows-bench: windows

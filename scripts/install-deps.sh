@@ -18,9 +18,12 @@ command -v node >/dev/null 2>&1 || web+=(nodejs)
 command -v npm >/dev/null 2>&1 || web+=(npm)
 
 # make windows: the mingw-w64 cross compiler (posix threads) and its tools, Wine to run the tests,
-# GoogleTest's sources to build for the target, and the locale data the Chinese Wine runs use.
+# GoogleTest's sources to build for the target, and the locale data the Chinese Wine runs use;
+# for the window: dpkg-dev to unpack Qt's source, python3 for the icon and Qt's notices, NSIS
+# for the installer, xdotool and xclip to drive the window under Xvfb.
 windows=(g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64 wine wine64
-         googletest locales cmake ninja-build)
+         googletest locales cmake ninja-build
+         dpkg-dev python3 nsis xdotool xclip)
 
 groups=("$@")
 [ ${#groups[@]} -gt 0 ] || groups=(base)

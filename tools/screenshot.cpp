@@ -1,15 +1,24 @@
 // Renders the window in a few states to PNG files:
-//   shrink2d-screenshot [--scale FACTOR] [DIRECTORY]      (default: scale 1, build/screenshots)
-// The scale is the desktop's (1.25, 1.5, 2, ...); the pictures then have that many device pixels
-// to a pixel of the layout. Runs offscreen unless a platform is chosen.
+//   shrink2d-screenshot [--scale FACTOR] [--controls] [DIRECTORY]
+// (default: scale 1, build/screenshots). The scale is the desktop's (1.25, 1.5, 2, ...); the
+// pictures then have that many device pixels to a pixel of the layout. --controls writes beside
+// each picture a text file with a line for each control: its name, where it stands in the
+// window, its caption and how many of the caption's characters its font cannot draw, so that two
+// builds can be compared control by control. Runs offscreen unless a platform is chosen.
 
 #include "toolkit/fonts.h"
 #include "window/form1.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QPlainTextEdit>
+#include <QTextStream>
 #include <QTimer>
 
 #include <CLI/CLI.hpp>
@@ -18,6 +27,61 @@
 #include <cstdlib>
 
 namespace {
+
+bool writeControls = false;
+
+struct ShownText {
+    QString text;
+    QFont font;
+};
+
+// The text a control shows, in the font it draws it with.
+ShownText shownText(const QWidget& widget)
+{
+    if (const auto* frame = dynamic_cast<const shrink2d::toolkit::Frame*>(&widget)) {
+        return {frame->Caption(), frame->CaptionFont()};
+    }
+    if (const auto* button = qobject_cast<const QAbstractButton*>(&widget)) {
+        return {button->text(), widget.font()};
+    }
+    if (const auto* label = qobject_cast<const QLabel*>(&widget)) {
+        return {label->text(), widget.font()};
+    }
+    if (const auto* box = qobject_cast<const QPlainTextEdit*>(&widget)) {
+        return {box->toPlainText(), widget.font()};
+    }
+    if (const auto* line = qobject_cast<const QLineEdit*>(&widget)) {
+        return {line->text(), widget.font()};
+    }
+    return {};
+}
+
+// One line for each named or captioned control, in the order the window holds them.
+bool saveControls(const shrink2d::Form1& form, const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+    QTextStream out(&file);
+    for (const QWidget* widget : form.findChildren<QWidget*>()) {
+        const ShownText shown = shownText(*widget);
+        if (!widget->isVisibleTo(&form) ||
+            (widget->accessibleName().isEmpty() && shown.text.isEmpty())) {
+            continue;
+        }
+        const QRect at(widget->mapTo(&form, QPoint(0, 0)), widget->size());
+        const QFontMetrics metrics(shown.font);
+        int missing = 0;
+        for (const QChar c : shown.text) {
+            if (!c.isSpace() && !metrics.inFontUcs4(c.unicode())) ++missing;
+        }
+        QString text = shown.text;
+        text.replace(QStringLiteral("\r"), QStringLiteral("\\r"))
+            .replace(QStringLiteral("\n"), QStringLiteral("\\n"));
+        out << widget->accessibleName() << '\t' << at.x() << ',' << at.y() << ' ' << at.width()
+            << 'x' << at.height() << '\t' << text << "\tmissing glyphs: " << missing << '\n';
+    }
+    return out.status() == QTextStream::Ok && file.flush();
+}
 
 bool save(shrink2d::Form1& form, const QDir& dir, const char* name)
 {
@@ -28,6 +92,11 @@ bool save(shrink2d::Form1& form, const QDir& dir, const char* name)
         return false;
     }
     std::printf("%s\n", qPrintable(path));
+    const QString controls = path.chopped(4) + QStringLiteral(".controls.txt");
+    if (writeControls && !saveControls(form, controls)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(controls));
+        return false;
+    }
     return true;
 }
 
@@ -57,6 +126,9 @@ int main(int argc, char* argv[])
     const CLI::Option* scaleOption =
         cli.add_option("--scale", scale, "the desktop's scale, e.g. 1.5 or 2")
             ->check(CLI::Range(0.5, 8.0));
+    cli.add_flag("--controls", writeControls,
+                 "beside each picture, a line for each control: name, place, caption, glyphs "
+                 "its font lacks");
     cli.add_option("directory", directory, "where the PNG files go");
     CLI11_PARSE(cli, argc, argv);
 

@@ -1,6 +1,7 @@
 #include "toolkit/fonts.h"
 
 #include "toolkit/classic_paint.h"
+#include "toolkit/platform.h"
 
 #include <QApplication>
 #include <QFont>
@@ -12,15 +13,9 @@ namespace shrink2d::toolkit {
 
 void installFontSubstitutions()
 {
-    // Each list: the closest face first, then a broad CJK face so no caption renders as boxes.
-    QFont::insertSubstitutions(QStringLiteral("隶书"),
-                               {QStringLiteral("AR PL UKai CN"), QStringLiteral("AR PL UKai TW"),
-                                QStringLiteral("WenQuanYi Micro Hei")});
-    QFont::insertSubstitutions(QStringLiteral("宋体"),
-                               {QStringLiteral("AR PL UMing CN"), QStringLiteral("AR PL UMing TW"),
-                                QStringLiteral("WenQuanYi Micro Hei")});
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("WenQuanYi Micro Hei")});
+    for (const platform::FaceSubstitutes& face : platform::faceSubstitutes()) {
+        QFont::insertSubstitutions(face.named, face.substitutes);
+    }
 }
 
 QString installedFamily(const QString& named)
@@ -67,7 +62,7 @@ void prepareApplication(QApplication& app)
     // caption to per-glyph fallback, with Latin and Chinese in unmatched faces and widths.
     QFont font = QApplication::font();
     if (!QFontDatabase::writingSystems(font.family()).contains(QFontDatabase::SimplifiedChinese)) {
-        font.setFamilies({QStringLiteral("WenQuanYi Micro Hei")});
+        font.setFamilies({installedFamily(QStringLiteral("MS Sans Serif"))});
     }
     font.setHintingPreference(kCaptionHinting);
     QApplication::setFont(font);

@@ -7,8 +7,8 @@ class QApplication;
 
 namespace shrink2d::toolkit {
 
-// Maps the faces the window names ("隶书", "宋体", "MS Sans Serif"), which Linux lacks, to
-// installed faces of the same kind that show Simplified Chinese.
+// Maps the faces the window names ("隶书", "宋体", "MS Sans Serif") to the faces of the same
+// kind that this system ships or may have installed, and that show Simplified Chinese.
 void installFontSubstitutions();
 
 // The first installed face among the substitutes of `named`, or `named` itself when none is

@@ -19,6 +19,7 @@ public:
     void SetBackColor(Colour colour);
     // The caption's font; the controls inside keep the window's font.
     void SetCaptionFont(const QFont& font);
+    const QFont& CaptionFont() const { return m_captionFont; }
 
     // Brings the frame to the front of its siblings; a page in a stack becomes the page shown.
     void ZOrder();

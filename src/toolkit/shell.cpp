@@ -1,21 +1,31 @@
 #include "toolkit/shell.h"
 
-#include <QDesktopServices>
+#include "toolkit/platform.h"
+
 #include <QUrl>
 
 namespace shrink2d::toolkit {
+namespace {
 
-bool DesktopShell::Execute(WId /*owner*/, std::string_view verb, std::string_view file,
-                           std::string_view /*parameters*/, std::string_view /*directory*/,
-                           int /*showCommand*/)
+QString qs(std::string_view text)
 {
-    // The desktop's handler decides the browser and its window; the owner and show command
-    // have no counterpart there.
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+bool DesktopShell::Execute(WId owner, std::string_view verb, std::string_view file,
+                           std::string_view parameters, std::string_view directory, int showCommand)
+{
+    // Only web addresses: a shell given a file name or a file: address would start a program.
     if (verb != "open") return false;
-    const QUrl url(QString::fromUtf8(file.data(), static_cast<qsizetype>(file.size())),
-                   QUrl::StrictMode);
+    const QUrl url(qs(file), QUrl::StrictMode);
     if (!url.isValid() || url.isRelative()) return false;
-    return QDesktopServices::openUrl(url);
+    if (url.scheme() != QLatin1String("http") && url.scheme() != QLatin1String("https")) {
+        return false;
+    }
+    return platform::openAddress(owner, url.toString(QUrl::FullyEncoded), qs(parameters),
+                                 qs(directory), showCommand);
 }
 
 } // namespace shrink2d::toolkit

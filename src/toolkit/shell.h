@@ -19,9 +19,9 @@ public:
                          int showCommand) = 0;
 };
 
-// Opens addresses through the desktop's URL handler (the default browser for web addresses).
-// Never builds a command line; verbs other than "open" and addresses that do not parse are
-// refused.
+// Opens web addresses in the default browser through the system's shell (platform.h). Never
+// builds a command line; verbs other than "open", addresses that do not parse and addresses
+// other than http and https are refused.
 class DesktopShell : public Shell {
 public:
     bool Execute(WId owner, std::string_view verb, std::string_view file,

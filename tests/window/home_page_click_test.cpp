@@ -70,12 +70,13 @@ TEST_F(HomePageClick, FailureShowsNothingAndChangesNothing)
     EXPECT_TRUE(form->Option2(0).Value());
 }
 
-TEST(DesktopShell, RefusesWhatIsNotAnAbsoluteAddressToOpen)
+TEST(DesktopShell, RefusesWhatIsNotAWebAddressToOpen)
 {
     toolkit::DesktopShell shell;
     EXPECT_FALSE(shell.Execute(0, "print", "http://www.chengshu.example/", "", "", 5));
     EXPECT_FALSE(shell.Execute(0, "open", "not an address", "", "", 5));
     EXPECT_FALSE(shell.Execute(0, "open", "", "", "", 5));
+    EXPECT_FALSE(shell.Execute(0, "open", "file:///C:/Windows/notepad.exe", "", "", 5));
 }
 
 } // namespace
