@@ -282,11 +282,21 @@ function applySettings(next) {
 const listeners = [];
 
 // The result box takes a list of the core's, and shows its first line.
+// A browser lays a text box out whole, which for a million numbers freezes the page for seconds;
+// beyond this many characters (a hundred thousand numbers) the box lists the first of them, read
+// only, says so, and the page keeps the whole list: 2、过滤, 复制结果 and 下载 take all of it.
+const SHOWN_CHARACTERS = 300000;
+let shownInPart = false;
+
 function setList(text) {
   listText = text;
   hasList = true;
-  controls.Text3.value = text;
-  controls.Text3.scrollTop = 0;
+  const box = controls.Text3;
+  shownInPart = text.length > SHOWN_CHARACTERS;
+  box.value = shownInPart ? text.slice(0, text.lastIndexOf(' ', SHOWN_CHARACTERS) + 1) : text;
+  box.readOnly = shownInPart;
+  document.getElementById('list-note').hidden = !shownInPart;
+  box.scrollTop = 0;
 }
 
 // On a phone the result lies below the fold: a bar at the foot of the screen gives the count at
@@ -365,7 +375,18 @@ function wire() {
     if (!text) return;
     event.preventDefault();
     const box = controls.Text3;
-    box.setRangeText(core.pasted(text), box.selectionStart, box.selectionEnd, 'end');
+    // A list shown in part is read only: a paste would edit only the part shown.
+    if (shownInPart) return;
+    // Pasted over the notice, a list takes its place rather than joining it.
+    if (!hasList) box.select();
+    const inserted = core.pasted(text);
+    const whole = box.value.slice(0, box.selectionStart) + inserted + box.value.slice(box.selectionEnd);
+    if (whole.length > SHOWN_CHARACTERS) {
+      setList(whole);
+      listeners.forEach((listen) => listen('list'));
+      return;
+    }
+    box.setRangeText(inserted, box.selectionStart, box.selectionEnd, 'end');
     box.dispatchEvent(new Event('input', { bubbles: true }));
   });
   controls.chk10.forEach((input) => input.addEventListener('change', () => {
@@ -395,6 +416,16 @@ badge.hidden = true;
 badge.style.cssText = controls.Command3.style.cssText; // the button's place in the layout
 controls.Command3.after(badge);
 controls.Command3.setAttribute('aria-describedby', badge.id);
+// At the foot of the result box, when it lists a long list in part.
+const note = document.createElement('span');
+note.id = 'list-note';
+note.className = 'list-note';
+note.setAttribute('role', 'status');
+note.textContent = '结果很长：框中只列出前十万注，过滤、复制结果和下载都用全部号码';
+note.hidden = true;
+note.style.cssText = controls.Text3.style.cssText; // the box's place in the layout
+controls.Text3.after(note);
+controls.Text3.setAttribute('aria-describedby', note.id);
 
 setupTools({
   core,

@@ -86,6 +86,26 @@ test('lists players paste count as many numbers as they hold', async ({ form, pa
   }
 });
 
+// A list too long for a text box to lay out quickly is listed in part, read only, and said to be;
+// the count, 2、过滤 and 复制结果 take the whole of it. Pasted over the notice, it replaces it.
+test('a list of 200000 numbers is listed in part and filtered whole', async ({ form, page, context }) => {
+  await context.grantPermissions(['clipboard-read', 'clipboard-write']);
+  const list = Array.from({ length: 200000 }, (_, k) => String(k % 100).padStart(2, '0')).join('\n');
+  await form.paste(list);
+  const note = page.getByRole('status').filter({ hasText: '框中只列出前十万注' });
+  await expect(note).toBeVisible();
+  expect(await form.result.evaluate((box) => [box.readOnly, box.value.length])).toEqual([true, 300000]);
+  await form.box('杀跨度 0').check();
+  await form.filter();
+  await expect(form.count).toHaveValue(count(180000));
+  await page.getByRole('button', { name: '复制结果' }).click();
+  await expect(page.locator('#result-message')).toHaveText('已复制结果');
+  expect((await page.evaluate(() => navigator.clipboard.readText())).length).toBe(540000);
+  await form.generate();
+  await expect(note).toBeHidden();
+  expect(await form.result.evaluate((box) => box.readOnly)).toBe(false);
+});
+
 test('a paste without a separator goes into the number where the caret stands', async ({ form }) => {
   await form.result.fill('1 ');
   await form.result.evaluate((box) => box.setSelectionRange(1, 1));
