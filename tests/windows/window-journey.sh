@@ -40,10 +40,15 @@ xvfb=$!
 for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=:$(cat "$work/display")
 
+# Wine draws on the display its session began with: a session left from an earlier test (the
+# screenshots run offscreen, without one) would take this window too and it would never show here.
+wineserver -k 2>/dev/null || true
+wineserver -w
+
 # The Chinese locale (compiled into the build folder by tests/windows/window-screenshots.sh) for
 # Wine alone: the shell and the X tools may not have it.
 LOCPATH=$build/locale LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8 wine "$program" >/dev/null 2>&1 &
-window=$(timeout 60 xdotool search --sync --onlyvisible --name '澄数2D缩水软件' | head -1)
+window=$(timeout 60 xdotool search --sync --onlyvisible --name '澄数2D缩水软件' | head -1) || true
 [ -n "$window" ] || { echo "window-journey: the window did not open" >&2; exit 1; }
 sleep 2 # until Qt has painted it
 
