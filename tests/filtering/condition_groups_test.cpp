@@ -70,6 +70,19 @@ TEST(GroupStats, CountsEachGroupOnItsOwnAndTheSurvivorsUnderTheTolerance)
     EXPECT_EQ(stats.out, 16U + 18U);
 }
 
+// Under a tolerance the banker digits are a group like the others: 5 with the three groups and
+// tolerance 1 keeps the 16 numbers that pass the rows (none holds a 5) and the 18 that hold a 5
+// and fail only 偶偶 (every one but 55).
+TEST(TolerantPass, CountsTheBankerDigitsAsAGroup)
+{
+    FilterSettings settings = threeGroups();
+    settings.banker = test::digits({5});
+    const PassOutcome outcome = runTolerantPass(hundredNumbers(), settings, 1);
+    EXPECT_EQ(outcome.listText, "02 04 05 06 08 15 20 24 25 26 35 40 42 45 48 50 51 52 53 54 56 "
+                                "57 58 59 60 62 65 68 75 80 84 85 86 95 ");
+    EXPECT_EQ(outcome.countLine, test::countLine(34));
+}
+
 // Under a tolerance the banker digits no longer pre-filter the list, so an element they would
 // have dropped is classified like any other.
 TEST(TolerantPass, StopsAtAnUnreadableElementTheBankerWouldHaveDropped)
