@@ -9,34 +9,22 @@ constexpr std::span<const std::string_view> kDigits(kNumberCaptions.data(), 10);
 constexpr std::span<const std::string_view> kSums(kNumberCaptions);
 
 // Fix/kill pairs. The mixed patterns' pair governs two groups and is typed after the second.
-const std::array<ModePair, 3> kModePairs = {{
-    {"Option1",
-     &FormControls::Option1,
-     "--parity-mode",
+const std::array<ModePair, kModePairCount> kModePairs = {{
+    {"--parity-mode",
      {"定：只留 --parity 所给的形态，杀：去掉它们；默认为定",
       "fix keeps only the --parity patterns, kill drops them; default fix"},
      "--parity-mode kill",
-     "parity-mode",
-     "Frame8",
-     0},
-    {"Option3",
-     &FormControls::Option3,
-     "--parity-size-mode",
+     "parity-mode"},
+    {"--parity-size-mode",
      {"--parity-size 和 --size-parity 两组的定杀；默认为定",
       "mode of both --parity-size and --size-parity; default fix"},
      "--parity-size-mode kill",
-     "parity-size-mode",
-     "Frame8",
-     1},
-    {"Option4",
-     &FormControls::Option4,
-     "--size-mode",
+     "parity-size-mode"},
+    {"--size-mode",
      {"定：只留 --size 所给的形态，杀：去掉它们；默认为定",
       "fix keeps only the --size patterns, kill drops them; default fix"},
      "--size-mode kill",
-     "size-mode",
-     "Frame8",
-     2},
+     "size-mode"},
 }};
 
 constexpr std::string_view kPatternDescription = "一位%2、二位%3的号码，选定则只留，选杀则去掉";
@@ -47,9 +35,7 @@ const std::array<ConditionEntry, kConditionGroupCount> kCatalogue = {{
      "定胆",
      ConditionKind::BankerDigits,
      kDigits,
-     "Check26",
-     "Frame1",
-     &FormControls::Check26,
+     kEveryFrontEnd,
      0,
      nullptr,
      "只留含数字%1的号码，勾几个时含其一即留",
@@ -68,9 +54,7 @@ const std::array<ConditionEntry, kConditionGroupCount> kCatalogue = {{
      "杀和值",
      ConditionKind::KillValues,
      kSums,
-     "Checkhe",
-     "Frame3",
-     &FormControls::Checkhe,
+     kEveryFrontEnd,
      0,
      nullptr,
      "去掉两位数字之和为%1的号码",
@@ -87,9 +71,7 @@ const std::array<ConditionEntry, kConditionGroupCount> kCatalogue = {{
      "杀合值",
      ConditionKind::KillValues,
      kDigits,
-     "Check18",
-     "Frame7",
-     &FormControls::Check18,
+     kEveryFrontEnd,
      0,
      nullptr,
      "去掉两位数字之和的个位为%1的号码",
@@ -107,9 +89,7 @@ const std::array<ConditionEntry, kConditionGroupCount> kCatalogue = {{
      "杀跨度",
      ConditionKind::KillValues,
      kDigits,
-     "Check19",
-     "Frame2",
-     &FormControls::Check19,
+     kEveryFrontEnd,
      0,
      nullptr,
      "去掉两位数字相差%1的号码",
@@ -124,9 +104,7 @@ const std::array<ConditionEntry, kConditionGroupCount> kCatalogue = {{
      "杀012路",
      ConditionKind::RoadPairs,
      kRoadCaptions,
-     "Check32",
-     "Frame6",
-     &FormControls::Check32,
+     kEveryFrontEnd,
      0,
      nullptr,
      "去掉一位为%2路、二位为%3路的号码",
@@ -144,10 +122,8 @@ const std::array<ConditionEntry, kConditionGroupCount> kCatalogue = {{
      "奇偶",
      ConditionKind::Pattern,
      kParityCaptions,
-     "Check27",
-     "",
-     &FormControls::Check27,
-     0,
+     kEveryFrontEnd,
+     1,
      &kModePairs[0],
      kPatternDescription,
      "--parity",
@@ -163,10 +139,8 @@ const std::array<ConditionEntry, kConditionGroupCount> kCatalogue = {{
      "奇偶大小",
      ConditionKind::Pattern,
      std::span<const std::string_view>(kParitySizeCaptions.data(), 4),
-     "Check28",
-     "",
-     &FormControls::Check28,
-     0,
+     kEveryFrontEnd,
+     1,
      &kModePairs[1],
      kPatternDescription,
      "--parity-size",
@@ -182,10 +156,8 @@ const std::array<ConditionEntry, kConditionGroupCount> kCatalogue = {{
      "大小奇偶",
      ConditionKind::Pattern,
      std::span<const std::string_view>(kParitySizeCaptions.data() + 4, 4),
-     "Check28",
-     "",
-     &FormControls::Check28,
-     4,
+     kEveryFrontEnd,
+     1,
      &kModePairs[1],
      kPatternDescription,
      "--size-parity",
@@ -201,10 +173,8 @@ const std::array<ConditionEntry, kConditionGroupCount> kCatalogue = {{
      "大小",
      ConditionKind::Pattern,
      kSizeCaptions,
-     "Check29",
-     "",
-     &FormControls::Check29,
-     0,
+     kEveryFrontEnd,
+     1,
      &kModePairs[2],
      kPatternDescription,
      "--size",
@@ -231,7 +201,12 @@ const ConditionEntry& entryOf(ConditionGroup group)
     return kCatalogue.at(static_cast<std::size_t>(group));
 }
 
-std::span<const ModePair, 3> modePairs() { return kModePairs; }
+std::span<const ModePair, kModePairCount> modePairs() { return kModePairs; }
+
+std::size_t indexOf(const ModePair& pair)
+{
+    return static_cast<std::size_t>(&pair - kModePairs.data());
+}
 
 std::vector<const ConditionEntry*> groupsOf(const ModePair& pair)
 {

@@ -1,5 +1,6 @@
 #include "cli/history.h"
 #include "cli/reports.h"
+#include "form/counts_json.h"
 
 #include "test_support.h"
 
@@ -236,7 +237,7 @@ TEST(StatsReport, ActiveGroupsInTextEveryGroupInJson)
                                                            "rejected by 杀跨度 (span)  10\n"
                                                            "in                         100\n"
                                                            "out                        81\n");
-    EXPECT_EQ(statsJson(stats),
+    EXPECT_EQ(form::statsJson(stats),
               R"({"rows":{"banker":0,"sum":9,"tail":0,"span":10,"road":0,"parity":0,)"
               R"("parity_size":0,"size_parity":0,"size":0},"in":100,"out":81})"
               "\n");
