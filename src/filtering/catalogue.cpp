@@ -27,6 +27,12 @@ const std::array<ModePair, kModePairCount> kModePairs = {{
      "size-mode"},
 }};
 
+// The letters that stand for pattern characters, each group's own: E is 偶 where parity is read.
+constexpr std::array<PatternLetter, 2> kParityLetters = {{{'E', "偶", "even"}, {'O', "奇", "odd"}}};
+constexpr std::array<PatternLetter, 2> kSizeLetters = {{{'B', "大", "big"}, {'S', "小", "small"}}};
+constexpr std::array<PatternLetter, 4> kParitySizeLetters = {
+    {kParityLetters[0], kParityLetters[1], kSizeLetters[0], kSizeLetters[1]}};
+
 constexpr std::string_view kPatternDescription = "一位%2、二位%3的号码，选定则只留，选杀则去掉";
 
 const std::array<ConditionEntry, kConditionGroupCount> kCatalogue = {{
@@ -35,6 +41,7 @@ const std::array<ConditionEntry, kConditionGroupCount> kCatalogue = {{
      "定胆",
      ConditionKind::BankerDigits,
      kDigits,
+     {},
      kEveryFrontEnd,
      0,
      nullptr,
@@ -54,6 +61,7 @@ const std::array<ConditionEntry, kConditionGroupCount> kCatalogue = {{
      "杀和值",
      ConditionKind::KillValues,
      kSums,
+     {},
      kEveryFrontEnd,
      0,
      nullptr,
@@ -71,6 +79,7 @@ const std::array<ConditionEntry, kConditionGroupCount> kCatalogue = {{
      "杀合值",
      ConditionKind::KillValues,
      kDigits,
+     {},
      kEveryFrontEnd,
      0,
      nullptr,
@@ -89,6 +98,7 @@ const std::array<ConditionEntry, kConditionGroupCount> kCatalogue = {{
      "杀跨度",
      ConditionKind::KillValues,
      kDigits,
+     {},
      kEveryFrontEnd,
      0,
      nullptr,
@@ -104,6 +114,7 @@ const std::array<ConditionEntry, kConditionGroupCount> kCatalogue = {{
      "杀012路",
      ConditionKind::RoadPairs,
      kRoadCaptions,
+     {},
      kEveryFrontEnd,
      0,
      nullptr,
@@ -122,6 +133,7 @@ const std::array<ConditionEntry, kConditionGroupCount> kCatalogue = {{
      "奇偶",
      ConditionKind::Pattern,
      kParityCaptions,
+     kParityLetters,
      kEveryFrontEnd,
      1,
      &kModePairs[0],
@@ -138,7 +150,8 @@ const std::array<ConditionEntry, kConditionGroupCount> kCatalogue = {{
      "parity_size",
      "奇偶大小",
      ConditionKind::Pattern,
-     std::span<const std::string_view>(kParitySizeCaptions.data(), 4),
+     std::span(kParitySizeCaptions).first(4),
+     kParitySizeLetters,
      kEveryFrontEnd,
      1,
      &kModePairs[1],
@@ -155,7 +168,8 @@ const std::array<ConditionEntry, kConditionGroupCount> kCatalogue = {{
      "size_parity",
      "大小奇偶",
      ConditionKind::Pattern,
-     std::span<const std::string_view>(kParitySizeCaptions.data() + 4, 4),
+     std::span(kParitySizeCaptions).last(4),
+     kParitySizeLetters,
      kEveryFrontEnd,
      1,
      &kModePairs[1],
@@ -173,6 +187,7 @@ const std::array<ConditionEntry, kConditionGroupCount> kCatalogue = {{
      "大小",
      ConditionKind::Pattern,
      kSizeCaptions,
+     kSizeLetters,
      kEveryFrontEnd,
      1,
      &kModePairs[2],

@@ -15,7 +15,7 @@
 
 namespace shrink2d {
 
-// The banker digits and the eight condition rows, in the order every front end lists them.
+// The banker digits and the condition rows, in the order every front end lists them.
 enum class ConditionGroup : std::size_t {
     Banker,
     Sum,
@@ -64,6 +64,14 @@ inline constexpr std::array<std::string_view, 2> kModeButtonDescriptions = {"只
                                                                             "去掉所勾%1形态的号码"};
 inline constexpr std::string_view kModeFrameDescription = "定或杀%1形态";
 
+// A letter that may stand for a character of a pattern, as typed on the command line and in
+// condition files, with the English word for what it stands for: E for 偶, even.
+struct PatternLetter {
+    char letter;
+    std::string_view character;
+    std::string_view english;
+};
+
 // Everything the front ends share about one condition group; which control shows it is each
 // front end's own business.
 struct ConditionEntry {
@@ -72,6 +80,7 @@ struct ConditionEntry {
     std::string_view caption; // the row as the window captions it
     ConditionKind kind;
     std::span<const std::string_view> boxCaptions; // the group's boxes, in order
+    std::span<const PatternLetter> letters;        // a pattern group's, for its characters
     FrontEnds shownBy;
     // The condition page that lists the group (0 "基本条件" to 3 "其他条件"); the command line's
     // help lists its options under that page's name.

@@ -3,6 +3,7 @@
 #include "filtering/generation.h"
 
 #include <array>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,15 +32,15 @@ struct NumericKill {
     bool operator==(const NumericKill&) const = default;
 };
 
-// Four pattern boxes under one fix/kill pair. Kill drops an element whose pattern is the caption
-// of a ticked box; fix drops one whose pattern is the caption of an unticked box. A group with
-// nothing ticked has no effect in either mode.
+// Pattern boxes under one fix/kill pair. Kill drops an element whose pattern is the caption of a
+// ticked box; fix drops one whose pattern is the caption of an unticked box. A group with nothing
+// ticked has no effect in either mode.
 struct PatternGroup {
-    std::array<std::string, 4> captions;
-    std::array<bool, 4> ticked{};
+    std::vector<std::string> captions;
+    std::vector<bool> ticked; // one for each caption
     bool kill = false;
 
-    static PatternGroup withCaptions(const std::string_view* first);
+    static PatternGroup withCaptions(std::span<const std::string_view> captions);
     bool isActive() const;
     bool rejects(std::string_view pattern) const;
     bool operator==(const PatternGroup&) const = default;
@@ -52,10 +53,10 @@ struct FilterSettings {
     NumericKill sumTails;
     NumericKill spans;
     NumericKill roads; // compared with the road pattern read as a number
-    PatternGroup parity = PatternGroup::withCaptions(kParityCaptions.data());
-    PatternGroup paritySize = PatternGroup::withCaptions(kParitySizeCaptions.data());
-    PatternGroup sizeParity = PatternGroup::withCaptions(kParitySizeCaptions.data() + 4);
-    PatternGroup size = PatternGroup::withCaptions(kSizeCaptions.data());
+    PatternGroup parity = PatternGroup::withCaptions(kParityCaptions);
+    PatternGroup paritySize = PatternGroup::withCaptions(std::span(kParitySizeCaptions).first(4));
+    PatternGroup sizeParity = PatternGroup::withCaptions(std::span(kParitySizeCaptions).last(4));
+    PatternGroup size = PatternGroup::withCaptions(kSizeCaptions);
 
     bool operator==(const FilterSettings&) const = default;
 };
