@@ -17,14 +17,17 @@
 #include "form/home_page.h"
 #include "form/layout.h"
 #include "form/notice.h"
+#include "page_groups.h"
 
 #include <emscripten/bind.h>
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 namespace shrink2d::web {
 namespace {
@@ -96,8 +99,34 @@ struct PassResult {
     std::size_t position = 0;
 };
 
-// The pages in order: each one's name, its rows and the names of its arrays and pairs in the
-// order the keyboard visits them.
+// The controls that show a group on the page: the window's, or the page's own.
+const layout::GroupControls* controlsOnThePage(ConditionGroup group)
+{
+    if (const layout::GroupControls* shown = layout::controlsOf(group, layout::kFormGroups)) {
+        return shown;
+    }
+    for (const PageGroup& own : kPageGroups) {
+        if (own.controls.group == group) return &own.controls;
+    }
+    return nullptr;
+}
+
+// The rows of a group of the page's own table, after frames frames of its page.
+void appendRows(std::vector<layout::Row>& rows, const PageGroup& own, int frames)
+{
+    const layout::GroupControls& names = own.controls;
+    rows.emplace_back(layout::FrameRow{names.frame, -1, {}, own.frame});
+    rows.emplace_back(layout::BoxesRow{frames, names.control, own.place});
+    if (!names.pair.empty()) rows.emplace_back(layout::PairRow{frames, names.pair, own.pair});
+    if (!own.label.caption.empty()) {
+        layout::LabelRow label = own.label;
+        label.frame = frames;
+        rows.emplace_back(label);
+    }
+}
+
+// The pages in order: each one's name, the window's rows and those of the page's own groups on
+// it, and the names of its arrays, pairs and boxes in the order the keyboard visits them.
 struct PagesJson {
     Json names = Json::array();
     Json rows = Json::array();
@@ -107,13 +136,20 @@ struct PagesJson {
 PagesJson pagesJson()
 {
     PagesJson pages;
-    for (const layout::Page& page : layout::kConditionPages) {
-        pages.names.push_back(page.name);
-        pages.rows.push_back(tableJson(page.rows));
-        Json names = Json::array();
-        for (const layout::PageStop& stop : layout::readingOrder(page.rows)) {
-            names.push_back(stop.name);
+    for (std::size_t index = 0; index < layout::kConditionPages.size(); ++index) {
+        const layout::Page& page = layout::kConditionPages[index];
+        std::vector<layout::Row> rows(page.rows.begin(), page.rows.end());
+        for (const PageGroup& own : kPageGroups) {
+            if (entryOf(own.controls.group).page != index) continue;
+            const auto frames = std::count_if(rows.begin(), rows.end(), [](const layout::Row& row) {
+                return std::holds_alternative<layout::FrameRow>(row);
+            });
+            appendRows(rows, own, static_cast<int>(frames));
         }
+        pages.names.push_back(page.name);
+        pages.rows.push_back(tableJson(rows));
+        Json names = Json::array();
+        for (const layout::PageStop& stop : layout::readingOrder(rows)) names.push_back(stop.name);
         pages.readingOrder.push_back(names);
     }
     return pages;
@@ -127,7 +163,7 @@ std::string coreData()
     std::array<std::string_view, kModePairCount> pairControls{};
     for (const ConditionEntry* shownEntry : pageGroups()) {
         const ConditionEntry& entry = *shownEntry;
-        const layout::GroupControls& shown = *layout::controlsOf(entry.group, layout::kFormGroups);
+        const layout::GroupControls& shown = *controlsOnThePage(entry.group);
         groups.push_back({{"key", entry.key},
                           {"caption", entry.caption},
                           {"boxCaptions", captionsJson(entry.boxCaptions)},
