@@ -163,7 +163,10 @@ std::string coreData()
     std::array<std::string_view, kModePairCount> pairControls{};
     for (const ConditionEntry* shownEntry : pageGroups()) {
         const ConditionEntry& entry = *shownEntry;
-        const layout::GroupControls& shown = *controlsOnThePage(entry.group);
+        // A group missing from the tables is listed without controls, and the page lacks it.
+        const layout::GroupControls* controls = controlsOnThePage(entry.group);
+        const layout::GroupControls shown =
+            controls ? *controls : layout::GroupControls{entry.group};
         groups.push_back({{"key", entry.key},
                           {"caption", entry.caption},
                           {"boxCaptions", captionsJson(entry.boxCaptions)},

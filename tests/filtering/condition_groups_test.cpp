@@ -63,7 +63,12 @@ TEST(GroupStats, CountsEachGroupOnItsOwnAndTheSurvivorsUnderTheTolerance)
     FilterSettings settings = threeGroups();
     settings.banker = test::digits({5}); // rejects the 81 numbers without a 5
     const auto stats = std::get<GroupStats>(groupStats(hundredNumbers(), settings, 1));
-    EXPECT_EQ(stats.rejectedBy, (std::array<std::size_t, 9>{81, 9, 0, 10, 0, 75, 0, 0, 0}));
+    std::array<std::size_t, kConditionGroupCount> rejectedBy{};
+    rejectedBy[entryOf(ConditionGroup::Banker).index()] = 81;
+    rejectedBy[entryOf(ConditionGroup::Sum).index()] = 9;
+    rejectedBy[entryOf(ConditionGroup::Span).index()] = 10;
+    rejectedBy[entryOf(ConditionGroup::Parity).index()] = 75;
+    EXPECT_EQ(stats.rejectedBy, rejectedBy);
     EXPECT_EQ(stats.in, 100U);
     // One rejection at most: the 16 that pass the rows lack a 5, and the 18 numbers other than
     // 55 that hold a 5 fail only 偶偶.
