@@ -13,6 +13,14 @@ constexpr std::string_view kEven = "偶";
 constexpr std::string_view kOdd = "奇";
 constexpr std::string_view kBig = "大";
 constexpr std::string_view kSmall = "小";
+constexpr std::string_view kPrime = "质";
+constexpr std::string_view kComposite = "合";
+
+// 1 counts among the 质 digits, as players count it.
+std::string_view primeClass(int digit)
+{
+    return digit == 1 || digit == 2 || digit == 3 || digit == 5 || digit == 7 ? kPrime : kComposite;
+}
 
 bool isDigitCharacter(std::string_view character)
 {
@@ -63,6 +71,7 @@ AttributesResult computeAttributes(std::string_view element)
     attrs.sizeParityPattern = attrs.sizeFirst + attrs.paritySecond;
     attrs.roadPattern = {static_cast<char>('0' + attrs.roadFirst),
                          static_cast<char>('0' + attrs.roadSecond)};
+    attrs.primePattern = std::string(primeClass(a)).append(primeClass(b));
     attrs.sumTail = (a + b) % 10;
     return attrs;
 }

@@ -27,6 +27,7 @@ struct CandidateAttributes {
     std::string paritySizePattern; // parityFirst + sizeSecond, e.g. "偶大"
     std::string sizeParityPattern; // sizeFirst + paritySecond, e.g. "小奇"
     std::string roadPattern;       // two road digits, e.g. "02"
+    std::string primePattern;      // "质" (1 2 3 5 7) or "合" for each position, e.g. "质合"
 
     bool operator==(const CandidateAttributes&) const = default;
 };

@@ -25,6 +25,11 @@ const std::array<ModePair, kModePairCount> kModePairs = {{
       "fix keeps only the --size patterns, kill drops them; default fix"},
      "--size-mode kill",
      "size-mode"},
+    {"--prime-mode",
+     {"定：只留 --prime 所给的形态，杀：去掉它们；默认为定",
+      "fix keeps only the --prime patterns, kill drops them; default fix"},
+     "--prime-mode kill",
+     "prime-mode"},
 }};
 
 // The letters that stand for pattern characters, each group's own: E is 偶 where parity is read.
@@ -32,6 +37,8 @@ constexpr std::array<PatternLetter, 2> kParityLetters = {{{'E', "偶", "even"}, 
 constexpr std::array<PatternLetter, 2> kSizeLetters = {{{'B', "大", "big"}, {'S', "小", "small"}}};
 constexpr std::array<PatternLetter, 4> kParitySizeLetters = {
     {kParityLetters[0], kParityLetters[1], kSizeLetters[0], kSizeLetters[1]}};
+constexpr std::array<PatternLetter, 2> kPrimeLetters = {
+    {{'P', "质", "prime"}, {'C', "合", "composite"}}};
 
 constexpr std::string_view kPatternDescription = "一位%2、二位%3的号码，选定则只留，选杀则去掉";
 
@@ -199,6 +206,25 @@ const std::array<ConditionEntry, kConditionGroupCount> kCatalogue = {{
      &FilterSettings::size,
      [](const FilterSettings& s, const CandidateAttributes& a) {
          return s.size.rejects(a.sizePattern);
+     }},
+    {ConditionGroup::Prime,
+     "prime",
+     "质合",
+     ConditionKind::Pattern,
+     kPrimeCaptions,
+     kPrimeLetters,
+     kBeyondTheWindow,
+     2,
+     &kModePairs[3],
+     kPatternDescription,
+     "--prime",
+     {"质合形态（质 1、2、3、5、7，合 0、4、6、8、9）",
+      "prime/composite patterns (质 is 1, 2, 3, 5 or 7; 合 is 0, 4, 6, 8 or 9)"},
+     "--prime 质质,PC",
+     "prime",
+     &FilterSettings::prime,
+     [](const FilterSettings& s, const CandidateAttributes& a) {
+         return s.prime.rejects(a.primePattern);
      }},
 }};
 

@@ -25,9 +25,10 @@ enum class ConditionGroup : std::size_t {
     Parity,
     ParitySize,
     SizeParity,
-    Size
+    Size,
+    Prime
 };
-inline constexpr std::size_t kConditionGroupCount = 9;
+inline constexpr std::size_t kConditionGroupCount = 10;
 
 // Which front ends show a group. Each builds the groups it shows and no other; the core judges
 // every group, shown or not, and a group a front end does not show stays as the settings start.
@@ -37,6 +38,7 @@ struct FrontEnds {
     bool page = true;
 };
 inline constexpr FrontEnds kEveryFrontEnd{};
+inline constexpr FrontEnds kBeyondTheWindow{false, true, true};
 
 // How a group's boxes are read: digits that a number must hold, values whose numbers are
 // dropped, road patterns dropped, or patterns kept (定) or dropped (杀).
@@ -56,7 +58,7 @@ struct ModePair {
     std::string_view example; // the option with a value, as typed
     std::string_view fileKey; // its key in a condition file
 };
-inline constexpr std::size_t kModePairCount = 3;
+inline constexpr std::size_t kModePairCount = 4;
 
 // What each button of a pair does ("定" then "杀") and what its frame offers, for screen readers:
 // %1 stands for the patterns the pair governs, as patternsOf spells them.

@@ -22,6 +22,7 @@ inline constexpr std::array<std::string_view, 4> kParityCaptions = {"偶偶", "�
 inline constexpr std::array<std::string_view, 8> kParitySizeCaptions = {
     "偶大", "偶小", "奇大", "奇小", "大偶", "小偶", "大奇", "小奇"};
 inline constexpr std::array<std::string_view, 4> kSizeCaptions = {"大大", "小小", "大小", "小大"};
+inline constexpr std::array<std::string_view, 4> kPrimeCaptions = {"质质", "质合", "合质", "合合"};
 inline constexpr std::array<std::string_view, 2> kModeCaptions = {"定", "杀"};
 
 // A kill row (sums, sum tails, spans, roads): the values of the ticked boxes' captions.
@@ -57,6 +58,7 @@ struct FilterSettings {
     PatternGroup paritySize = PatternGroup::withCaptions(std::span(kParitySizeCaptions).first(4));
     PatternGroup sizeParity = PatternGroup::withCaptions(std::span(kParitySizeCaptions).last(4));
     PatternGroup size = PatternGroup::withCaptions(kSizeCaptions);
+    PatternGroup prime = PatternGroup::withCaptions(kPrimeCaptions);
 
     bool operator==(const FilterSettings&) const = default;
 };

@@ -21,6 +21,12 @@ struct PageGroup {
     layout::LabelRow label; // a grey label in the frame, when it has a caption
 };
 
-inline constexpr std::array<PageGroup, 0> kPageGroups{};
+inline constexpr auto kPageGroups = std::to_array<PageGroup>({
+    {{ConditionGroup::Prime, "Check33", 0, "Frame10", "Option5"},
+     {120, 240, 4095, 1095},
+     layout::kPatternRow,
+     layout::modePair(240, 360, 735),
+     {0, "Label20", "质：12357 合：04689", {960, 795, 2775, 255}}},
+});
 
 } // namespace shrink2d::web

@@ -55,7 +55,10 @@ INSTANTIATE_TEST_SUITE_P(
                       OneBoxCase{"BigEvenFixed", ConditionGroup::SizeParity, 0, false, 75},
                       OneBoxCase{"SmallOddKilled", ConditionGroup::SizeParity, 3, true, 25},
                       OneBoxCase{"BigBigFixed", ConditionGroup::Size, 0, false, 75},
-                      OneBoxCase{"SmallBigKilled", ConditionGroup::Size, 3, true, 25}),
+                      OneBoxCase{"SmallBigKilled", ConditionGroup::Size, 3, true, 25},
+                      // 质 is 1 2 3 5 7, five digits; 合 the other five.
+                      OneBoxCase{"PrimePrimeFixed", ConditionGroup::Prime, 0, false, 75},
+                      OneBoxCase{"CompositePrimeKilled", ConditionGroup::Prime, 2, true, 25}),
     test::ByName());
 
 // The mixed patterns share one pair: setting it sets both groups, and the others stay in fix.
