@@ -15,12 +15,15 @@ constexpr std::string_view kBig = "大";
 constexpr std::string_view kSmall = "小";
 constexpr std::string_view kPrime = "质";
 constexpr std::string_view kComposite = "合";
+constexpr std::string_view kMiddle = "中";
 
 // 1 counts among the 质 digits, as players count it.
 std::string_view primeClass(int digit)
 {
     return digit == 1 || digit == 2 || digit == 3 || digit == 5 || digit == 7 ? kPrime : kComposite;
 }
+
+std::string_view tierClass(int digit) { return digit <= 2 ? kSmall : digit <= 6 ? kMiddle : kBig; }
 
 bool isDigitCharacter(std::string_view character)
 {
@@ -72,6 +75,7 @@ AttributesResult computeAttributes(std::string_view element)
     attrs.roadPattern = {static_cast<char>('0' + attrs.roadFirst),
                          static_cast<char>('0' + attrs.roadSecond)};
     attrs.primePattern = std::string(primeClass(a)).append(primeClass(b));
+    attrs.tierPattern = std::string(tierClass(a)).append(tierClass(b));
     attrs.sumTail = (a + b) % 10;
     return attrs;
 }

@@ -30,6 +30,11 @@ const std::array<ModePair, kModePairCount> kModePairs = {{
       "fix keeps only the --prime patterns, kill drops them; default fix"},
      "--prime-mode kill",
      "prime-mode"},
+    {"--tier-mode",
+     {"定：只留 --tier 所给的形态，杀：去掉它们；默认为定",
+      "fix keeps only the --tier patterns, kill drops them; default fix"},
+     "--tier-mode kill",
+     "tier-mode"},
 }};
 
 // The letters that stand for pattern characters, each group's own: E is 偶 where parity is read.
@@ -39,6 +44,8 @@ constexpr std::array<PatternLetter, 4> kParitySizeLetters = {
     {kParityLetters[0], kParityLetters[1], kSizeLetters[0], kSizeLetters[1]}};
 constexpr std::array<PatternLetter, 2> kPrimeLetters = {
     {{'P', "质", "prime"}, {'C', "合", "composite"}}};
+constexpr std::array<PatternLetter, 3> kTierLetters = {
+    {kSizeLetters[0], {'M', "中", "middle"}, kSizeLetters[1]}};
 
 constexpr std::string_view kPatternDescription = "一位%2、二位%3的号码，选定则只留，选杀则去掉";
 
@@ -225,6 +232,25 @@ const std::array<ConditionEntry, kConditionGroupCount> kCatalogue = {{
      &FilterSettings::prime,
      [](const FilterSettings& s, const CandidateAttributes& a) {
          return s.prime.rejects(a.primePattern);
+     }},
+    {ConditionGroup::Tier,
+     "tier",
+     "大中小",
+     ConditionKind::Pattern,
+     kTierCaptions,
+     kTierLetters,
+     kBeyondTheWindow,
+     2,
+     &kModePairs[4],
+     kPatternDescription,
+     "--tier",
+     {"大中小形态（小 0 到 2，中 3 到 6，大 7 到 9）",
+      "big/middle/small patterns (小 is 0 to 2, 中 3 to 6, 大 7 to 9)"},
+     "--tier 中中,BS",
+     "tier",
+     &FilterSettings::tier,
+     [](const FilterSettings& s, const CandidateAttributes& a) {
+         return s.tier.rejects(a.tierPattern);
      }},
 }};
 

@@ -23,6 +23,8 @@ inline constexpr std::array<std::string_view, 8> kParitySizeCaptions = {
     "偶大", "偶小", "奇大", "奇小", "大偶", "小偶", "大奇", "小奇"};
 inline constexpr std::array<std::string_view, 4> kSizeCaptions = {"大大", "小小", "大小", "小大"};
 inline constexpr std::array<std::string_view, 4> kPrimeCaptions = {"质质", "质合", "合质", "合合"};
+inline constexpr std::array<std::string_view, 9> kTierCaptions = {
+    "大大", "大中", "大小", "中大", "中中", "中小", "小大", "小中", "小小"};
 inline constexpr std::array<std::string_view, 2> kModeCaptions = {"定", "杀"};
 
 // A kill row (sums, sum tails, spans, roads): the values of the ticked boxes' captions.
@@ -59,6 +61,7 @@ struct FilterSettings {
     PatternGroup sizeParity = PatternGroup::withCaptions(std::span(kParitySizeCaptions).last(4));
     PatternGroup size = PatternGroup::withCaptions(kSizeCaptions);
     PatternGroup prime = PatternGroup::withCaptions(kPrimeCaptions);
+    PatternGroup tier = PatternGroup::withCaptions(kTierCaptions);
 
     bool operator==(const FilterSettings&) const = default;
 };

@@ -27,6 +27,11 @@ inline constexpr auto kPageGroups = std::to_array<PageGroup>({
      layout::kPatternRow,
      layout::modePair(240, 360, 735),
      {0, "Label20", "质：12357 合：04689", {960, 795, 2775, 255}}},
+    {{ConditionGroup::Tier, "Check34", 0, "Frame11", "Option6"},
+     {120, 1440, 4095, 1875},
+     {{960, 360, 735, 375}, 720, 360, 3},
+     layout::modePair(240, 360, 735),
+     {0, "Label21", "小：0到2 中：3到6 大：7到9", {960, 1515, 2775, 255}}},
 });
 
 } // namespace shrink2d::web

@@ -481,7 +481,7 @@ INSTANTIATE_TEST_SUITE_P(
     test::ByName());
 
 // The groups beyond the window's rows on the hundred numbers, counts worked out by hand: 质 is
-// 1 2 3 5 7, five digits of ten.
+// 1 2 3 5 7, five digits of ten; 中 is 3 to 6, four.
 struct CountCase {
     const char* name;
     Args args;
@@ -503,7 +503,9 @@ TEST_P(CliCounts, LeaveWhatWasWorkedOutByHand)
 INSTANTIATE_TEST_SUITE_P(
     Groups, CliCounts,
     testing::Values(CountCase{"PrimePrimeFixed", {"--prime", "质质"}, 25},
-                    CountCase{"PrimePrimeKilled", {"--prime", "PP", "--prime-mode", "kill"}, 75}),
+                    CountCase{"PrimePrimeKilled", {"--prime", "PP", "--prime-mode", "kill"}, 75},
+                    CountCase{"MiddleMiddleFixed", {"--tier", "中中"}, 16},
+                    CountCase{"MiddleMiddleKilled", {"--tier", "mm", "--tier-mode", "杀"}, 84}),
     test::ByName());
 
 TEST_F(CliProcess, EvenBigAndBigEvenLeaveFourNumbers)

@@ -58,7 +58,10 @@ INSTANTIATE_TEST_SUITE_P(
                       OneBoxCase{"SmallBigKilled", ConditionGroup::Size, 3, true, 25},
                       // 质 is 1 2 3 5 7, five digits; 合 the other five.
                       OneBoxCase{"PrimePrimeFixed", ConditionGroup::Prime, 0, false, 75},
-                      OneBoxCase{"CompositePrimeKilled", ConditionGroup::Prime, 2, true, 25}),
+                      OneBoxCase{"CompositePrimeKilled", ConditionGroup::Prime, 2, true, 25},
+                      // 小 is 0 to 2, 中 3 to 6, 大 7 to 9.
+                      OneBoxCase{"MiddleMiddleFixed", ConditionGroup::Tier, 4, false, 84},
+                      OneBoxCase{"TierSmallBigKilled", ConditionGroup::Tier, 6, true, 9}),
     test::ByName());
 
 // The mixed patterns share one pair: setting it sets both groups, and the others stay in fix.
