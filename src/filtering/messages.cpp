@@ -237,7 +237,7 @@ constexpr std::array<MessageEntry, static_cast<std::size_t>(Count)> kMessages = 
       "Read the conditions in FILE (as --save-conditions writes them); one given on the command "
       "line as well is an error."}},
     {PatternLetters, {"形态也可以用字母写：{1}。", "Pattern letters: {1}."}},
-    {LetterOfGroup, {"{1}（{2}）", "{1} ({2})"}},
+    {LetterOfGroup, {"{2}中 {1}", "{1} in {2}"}},
     {ExamplesHeading, {"例子：", "Examples:"}},
     {ExampleAll,
      {"全部一百个号码 00 到 99，不过滤", "all hundred numbers 00 to 99, nothing filtered"}},
