@@ -16,6 +16,9 @@ constexpr std::string_view kSmall = "小";
 constexpr std::string_view kPrime = "质";
 constexpr std::string_view kComposite = "合";
 constexpr std::string_view kMiddle = "中";
+constexpr std::string_view kRising = "升";
+constexpr std::string_view kLevel = "平";
+constexpr std::string_view kFalling = "降";
 
 // 1 counts among the 质 digits, as players count it.
 std::string_view primeClass(int digit)
@@ -76,6 +79,7 @@ AttributesResult computeAttributes(std::string_view element)
                          static_cast<char>('0' + attrs.roadSecond)};
     attrs.primePattern = std::string(primeClass(a)).append(primeClass(b));
     attrs.tierPattern = std::string(tierClass(a)).append(tierClass(b));
+    attrs.shapePattern = a < b ? kRising : a == b ? kLevel : kFalling;
     attrs.sumTail = (a + b) % 10;
     return attrs;
 }

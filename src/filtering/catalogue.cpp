@@ -35,6 +35,11 @@ const std::array<ModePair, kModePairCount> kModePairs = {{
       "fix keeps only the --tier patterns, kill drops them; default fix"},
      "--tier-mode kill",
      "tier-mode"},
+    {"--shape-mode",
+     {"定：只留 --shape 所给的形态，杀：去掉它们；默认为定",
+      "fix keeps only the --shape patterns, kill drops them; default fix"},
+     "--shape-mode kill",
+     "shape-mode"},
 }};
 
 // The letters that stand for pattern characters, each group's own: E is 偶 where parity is read.
@@ -46,6 +51,8 @@ constexpr std::array<PatternLetter, 2> kPrimeLetters = {
     {{'P', "质", "prime"}, {'C', "合", "composite"}}};
 constexpr std::array<PatternLetter, 3> kTierLetters = {
     {kSizeLetters[0], {'M', "中", "middle"}, kSizeLetters[1]}};
+constexpr std::array<PatternLetter, 3> kShapeLetters = {
+    {{'U', "升", "rising"}, {'E', "平", "level"}, {'D', "降", "falling"}}};
 
 constexpr std::string_view kPatternDescription = "一位%2、二位%3的号码，选定则只留，选杀则去掉";
 
@@ -251,6 +258,26 @@ const std::array<ConditionEntry, kConditionGroupCount> kCatalogue = {{
      &FilterSettings::tier,
      [](const FilterSettings& s, const CandidateAttributes& a) {
          return s.tier.rejects(a.tierPattern);
+     }},
+    {ConditionGroup::Shape,
+     "shape",
+     "升平降",
+     ConditionKind::Pattern,
+     kShapeCaptions,
+     kShapeLetters,
+     kBeyondTheWindow,
+     2,
+     &kModePairs[5],
+     "形态为%1的号码，选定则只留，选杀则去掉",
+     "--shape",
+     {"升平降形态（升：一位小于二位，平：两位相同，降：一位大于二位）",
+      "rising, level or falling (升: the first digit below the second, 平: the two equal, 降: the "
+      "first above)"},
+     "--shape 升,E",
+     "shape",
+     &FilterSettings::shape,
+     [](const FilterSettings& s, const CandidateAttributes& a) {
+         return s.shape.rejects(a.shapePattern);
      }},
 }};
 

@@ -27,9 +27,10 @@ enum class ConditionGroup : std::size_t {
     SizeParity,
     Size,
     Prime,
-    Tier
+    Tier,
+    Shape
 };
-inline constexpr std::size_t kConditionGroupCount = 11;
+inline constexpr std::size_t kConditionGroupCount = 12;
 
 // Which front ends show a group. Each builds the groups it shows and no other; the core judges
 // every group, shown or not, and a group a front end does not show stays as the settings start.
@@ -59,7 +60,7 @@ struct ModePair {
     std::string_view example; // the option with a value, as typed
     std::string_view fileKey; // its key in a condition file
 };
-inline constexpr std::size_t kModePairCount = 5;
+inline constexpr std::size_t kModePairCount = 6;
 
 // What each button of a pair does ("定" then "杀") and what its frame offers, for screen readers:
 // %1 stands for the patterns the pair governs, as patternsOf spells them.

@@ -25,6 +25,7 @@ inline constexpr std::array<std::string_view, 4> kSizeCaptions = {"大大", "小
 inline constexpr std::array<std::string_view, 4> kPrimeCaptions = {"质质", "质合", "合质", "合合"};
 inline constexpr std::array<std::string_view, 9> kTierCaptions = {
     "大大", "大中", "大小", "中大", "中中", "中小", "小大", "小中", "小小"};
+inline constexpr std::array<std::string_view, 3> kShapeCaptions = {"升", "平", "降"};
 inline constexpr std::array<std::string_view, 2> kModeCaptions = {"定", "杀"};
 
 // A kill row (sums, sum tails, spans, roads): the values of the ticked boxes' captions.
@@ -62,6 +63,7 @@ struct FilterSettings {
     PatternGroup size = PatternGroup::withCaptions(kSizeCaptions);
     PatternGroup prime = PatternGroup::withCaptions(kPrimeCaptions);
     PatternGroup tier = PatternGroup::withCaptions(kTierCaptions);
+    PatternGroup shape = PatternGroup::withCaptions(kShapeCaptions);
 
     bool operator==(const FilterSettings&) const = default;
 };

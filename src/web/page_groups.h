@@ -32,6 +32,11 @@ inline constexpr auto kPageGroups = std::to_array<PageGroup>({
      {{960, 360, 735, 375}, 720, 360, 3},
      layout::modePair(240, 360, 735),
      {0, "Label21", "小：0到2 中：3到6 大：7到9", {960, 1515, 2775, 255}}},
+    {{ConditionGroup::Shape, "Check35", 0, "Frame12", "Option7"},
+     {120, 3420, 4095, 1275},
+     {{960, 360, 735, 375}, 720, 0, 3},
+     layout::modePair(240, 360, 735),
+     {0, "Label22", "升：一位<二位 平：相同 降：一位>二位", {240, 915, 3735, 255}}},
 });
 
 } // namespace shrink2d::web

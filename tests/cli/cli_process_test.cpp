@@ -481,7 +481,8 @@ INSTANTIATE_TEST_SUITE_P(
     test::ByName());
 
 // The groups beyond the window's rows on the hundred numbers, counts worked out by hand: 质 is
-// 1 2 3 5 7, five digits of ten; 中 is 3 to 6, four.
+// 1 2 3 5 7, five digits of ten; 中 is 3 to 6, four; 升 has the first digit below the second,
+// (100 - 10) / 2 numbers.
 struct CountCase {
     const char* name;
     Args args;
@@ -505,7 +506,9 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(CountCase{"PrimePrimeFixed", {"--prime", "质质"}, 25},
                     CountCase{"PrimePrimeKilled", {"--prime", "PP", "--prime-mode", "kill"}, 75},
                     CountCase{"MiddleMiddleFixed", {"--tier", "中中"}, 16},
-                    CountCase{"MiddleMiddleKilled", {"--tier", "mm", "--tier-mode", "杀"}, 84}),
+                    CountCase{"MiddleMiddleKilled", {"--tier", "mm", "--tier-mode", "杀"}, 84},
+                    CountCase{"RisingFixed", {"--shape", "升"}, 45},
+                    CountCase{"RisingKilled", {"--shape", "u", "--shape-mode", "kill"}, 55}),
     test::ByName());
 
 TEST_F(CliProcess, EvenBigAndBigEvenLeaveFourNumbers)

@@ -17,14 +17,15 @@ struct Classified {
     double sum;
     int sumTail;
     int span;
-    const char* texts; // firstChar secondChar road parity size paritySize sizeParity prime tier
+    // firstChar secondChar road parity size paritySize sizeParity prime tier shape
+    const char* texts;
 };
 
 std::string texts(const CandidateAttributes& a)
 {
     return a.firstChar + " " + a.secondChar + " " + a.roadPattern + " " + a.parityPattern + " " +
            a.sizePattern + " " + a.paritySizePattern + " " + a.sizeParityPattern + " " +
-           a.primePattern + " " + a.tierPattern;
+           a.primePattern + " " + a.tierPattern + " " + a.shapePattern;
 }
 
 class Attributes : public ::testing::TestWithParam<Classified> {};
@@ -44,17 +45,18 @@ TEST_P(Attributes, OfAReadableElement)
 INSTANTIATE_TEST_SUITE_P(
     Elements, Attributes,
     ::testing::Values(
-        Classified{"N05", "05", 5, 5, 5, "0 5 02 偶奇 小大 偶大 小奇 合质 小中"},
-        Classified{"N97", "97", 16, 6, 2, "9 7 01 奇奇 大大 奇大 大奇 合质 大大"},
-        Classified{"N00", "00", 0, 0, 0, "0 0 00 偶偶 小小 偶小 小偶 合合 小小"},
-        Classified{"N19", "19", 10, 0, 8, "1 9 10 奇奇 小大 奇大 小奇 质合 小大"},
-        Classified{"N82", "82", 10, 0, 6, "8 2 22 偶偶 大小 偶小 大偶 合质 大小"},
-        Classified{"N99", "99", 18, 8, 0, "9 9 00 奇奇 大大 奇大 大奇 合合 大大"},
-        Classified{"SizeBoundary45", "45", 9, 9, 1, "4 5 12 偶奇 小大 偶大 小奇 合质 中中"},
-        Classified{"SizeBoundary54", "54", 9, 9, 1, "5 4 21 奇偶 大小 奇小 大偶 质合 中中"},
-        Classified{"OneCharacterFillsBoth", "7", 14, 4, 0, "7 7 11 奇奇 大大 奇大 大奇 质质 大大"},
+        Classified{"N05", "05", 5, 5, 5, "0 5 02 偶奇 小大 偶大 小奇 合质 小中 升"},
+        Classified{"N97", "97", 16, 6, 2, "9 7 01 奇奇 大大 奇大 大奇 合质 大大 降"},
+        Classified{"N00", "00", 0, 0, 0, "0 0 00 偶偶 小小 偶小 小偶 合合 小小 平"},
+        Classified{"N19", "19", 10, 0, 8, "1 9 10 奇奇 小大 奇大 小奇 质合 小大 升"},
+        Classified{"N82", "82", 10, 0, 6, "8 2 22 偶偶 大小 偶小 大偶 合质 大小 降"},
+        Classified{"N99", "99", 18, 8, 0, "9 9 00 奇奇 大大 奇大 大奇 合合 大大 平"},
+        Classified{"SizeBoundary45", "45", 9, 9, 1, "4 5 12 偶奇 小大 偶大 小奇 合质 中中 升"},
+        Classified{"SizeBoundary54", "54", 9, 9, 1, "5 4 21 奇偶 大小 奇小 大偶 质合 中中 降"},
+        Classified{"OneCharacterFillsBoth", "7", 14, 4, 0,
+                   "7 7 11 奇奇 大大 奇大 大奇 质质 大大 平"},
         Classified{"ThreeCharactersUseTheEnds", "123", 4, 4, 2,
-                   "1 3 10 奇奇 小小 奇小 小奇 质质 小中"}),
+                   "1 3 10 奇奇 小小 奇小 小奇 质质 小中 升"}),
     test::ByName());
 
 struct DigitClass {

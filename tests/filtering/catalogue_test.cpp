@@ -61,7 +61,10 @@ INSTANTIATE_TEST_SUITE_P(
                       OneBoxCase{"CompositePrimeKilled", ConditionGroup::Prime, 2, true, 25},
                       // 小 is 0 to 2, 中 3 to 6, 大 7 to 9.
                       OneBoxCase{"MiddleMiddleFixed", ConditionGroup::Tier, 4, false, 84},
-                      OneBoxCase{"TierSmallBigKilled", ConditionGroup::Tier, 6, true, 9}),
+                      OneBoxCase{"TierSmallBigKilled", ConditionGroup::Tier, 6, true, 9},
+                      // 升 has the first digit below the second: 45 of the hundred.
+                      OneBoxCase{"RisingFixed", ConditionGroup::Shape, 0, false, 55},
+                      OneBoxCase{"LevelKilled", ConditionGroup::Shape, 1, true, 10}),
     test::ByName());
 
 // The mixed patterns share one pair: setting it sets both groups, and the others stay in fix.

@@ -6,7 +6,8 @@ import { test, expect, cli, scratchFile } from './fixtures.js';
 
 const count = (n) => `       共计:${n}注`;
 
-// What to set on one page and, the same, on the command line; 质 is 1 2 3 5 7, 中 3 to 6.
+// What to set on one page and, the same, on the command line; 质 is 1 2 3 5 7, 中 3 to 6, and 升
+// has the first digit below the second.
 const CASES = [
   { name: 'prime-fixed', page: '高级条件', boxes: ['质合 质质'], args: ['--prime', '质质'], count: 25 },
   { name: 'prime-killed', page: '高级条件', boxes: ['质合 质质'], kill: '质合 杀',
@@ -14,6 +15,9 @@ const CASES = [
   { name: 'tier-fixed', page: '高级条件', boxes: ['大中小 中中'], args: ['--tier', '中中'], count: 16 },
   { name: 'tier-killed', page: '高级条件', boxes: ['大中小 中中'], kill: '大中小 杀',
     args: ['--tier', '中中', '--tier-mode', 'kill'], count: 84 },
+  { name: 'shape-fixed', page: '高级条件', boxes: ['升平降 升'], args: ['--shape', '升'], count: 45 },
+  { name: 'shape-killed', page: '高级条件', boxes: ['升平降 升'], kill: '升平降 杀',
+    args: ['--shape', '升', '--shape-mode', 'kill'], count: 55 },
 ];
 
 for (const c of CASES) {
