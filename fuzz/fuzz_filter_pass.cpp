@@ -2,7 +2,8 @@
 // every setting of the condition pages.
 //
 // Input layout: the first kHeaderSize bytes choose the settings (bytes past the end of a short
-// input read as 0), everything after them is the list text.
+// input read as 0), everything after them is the list text, unless bit 7 of byte 11 opens an
+// extension (below).
 //   0-1   banker digits, bits 0-9
 //   2-4   killed sums, bits 0-18 (captions "0" to "18")
 //   5-6   killed sum tails, bits 0-9
@@ -13,6 +14,12 @@
 //   13    size ticks bits 0-3
 //   14-15 when bit 7 of byte 15 is set, byte 14 less 128 is one more killed value, in the row
 //         chosen by bits 0-1 of byte 15: values no caption spells, negative ones among them
+// The groups and pairs after the first nine and three have their bits in the extension: when bit
+// 7 of byte 11 is set, byte 16 gives its length L, the L bytes after it hold the bits and the list
+// text follows them. In catalogue order each further group takes as many bits as it has boxes,
+// then each further pair one bit for its mode; bits past the L bytes read as 0. The places follow
+// from the catalogue, so a group added to it is fuzzed without a change here, and a committed
+// input keeps its meaning: without the extension every further group is unset.
 
 #include "filtering/attributes.h"
 #include "filtering/candidate_list.h"
@@ -24,6 +31,7 @@
 #include "filtering/messages.h"
 #include "filtering/utf8.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -56,16 +64,26 @@ public:
     Header(const std::uint8_t* data, std::size_t size)
     {
         for (std::size_t k = 0; k < kHeaderSize && k < size; ++k) m_bytes[k] = data[k];
+        m_textStart = std::min(size, kHeaderSize);
+        if ((m_bytes[11] & 0x80U) == 0 || size <= kHeaderSize) return;
+        const std::size_t length = std::min<std::size_t>(data[kHeaderSize], size - kHeaderSize - 1);
+        m_extension.assign(data + kHeaderSize + 1, data + kHeaderSize + 1 + length);
+        m_textStart = kHeaderSize + 1 + length;
     }
 
     std::uint8_t byte(std::size_t k) const { return m_bytes[k]; }
-    bool bit(std::size_t first, std::size_t index) const
+    bool bit(std::size_t index) const { return ((m_bytes[index / 8] >> (index % 8)) & 1U) != 0; }
+    bool extensionBit(std::size_t index) const
     {
-        return ((m_bytes[first + index / 8] >> (index % 8)) & 1U) != 0;
+        return index / 8 < m_extension.size() &&
+               ((m_extension[index / 8] >> (index % 8)) & 1U) != 0;
     }
+    std::size_t textStart() const { return m_textStart; }
 
 private:
     std::uint8_t m_bytes[kHeaderSize] = {};
+    std::vector<std::uint8_t> m_extension;
+    std::size_t m_textStart = 0;
 };
 
 // In-memory controls, so the settings and the banker filter can also be read the way the window
@@ -127,11 +145,49 @@ struct MemoryForm {
     }
 };
 
-// Where each group's boxes start in the header, in bits, in catalogue order, and the mode bit of
-// each fix/kill pair.
-constexpr std::array<std::size_t, kConditionGroupCount> kGroupBits = {0,  16, 40,  56, 72,
-                                                                      88, 96, 100, 104};
+// Where each of the first nine groups' boxes start in the header, in bits, in catalogue order,
+// and the mode bit of each of the first three fix/kill pairs.
+constexpr std::array<std::size_t, 9> kGroupBits = {0, 16, 40, 56, 72, 88, 96, 100, 104};
 constexpr std::array<std::size_t, 3> kModeBits = {92, 93, 94};
+static_assert(kGroupBits.size() <= kConditionGroupCount && kModeBits.size() <= kModePairCount,
+              "the header's groups and pairs are the catalogue's first ones");
+
+// Where the settings of each group and pair are read: in the header, or in the extension at the
+// places the catalogue gives.
+class SettingsBits {
+public:
+    explicit SettingsBits(const Header& header) : m_header(header)
+    {
+        std::size_t next = 0;
+        for (const ConditionEntry& entry : conditionCatalogue()) {
+            if (entry.index() < kGroupBits.size()) {
+                m_groupBits[entry.index()] = kGroupBits[entry.index()];
+            } else {
+                m_groupBits[entry.index()] = next;
+                next += entry.boxCount();
+            }
+        }
+        for (std::size_t pair = kModeBits.size(); pair < kModePairCount; ++pair) {
+            m_modeBits[pair] = next++;
+        }
+    }
+
+    bool box(const ConditionEntry& entry, std::size_t k) const
+    {
+        const std::size_t bit = m_groupBits[entry.index()] + k;
+        return entry.index() < kGroupBits.size() ? m_header.bit(bit) : m_header.extensionBit(bit);
+    }
+    bool kill(std::size_t pair) const
+    {
+        return pair < kModeBits.size() ? m_header.bit(kModeBits[pair])
+                                       : m_header.extensionBit(m_modeBits[pair]);
+    }
+
+private:
+    const Header& m_header;
+    std::array<std::size_t, kConditionGroupCount> m_groupBits{};
+    std::array<std::size_t, kModePairCount> m_modeBits{};
+};
 
 // The settings the header chooses, and the same settings as ticks on in-memory controls.
 struct Decoded {
@@ -143,18 +199,19 @@ Decoded decodeSettings(const Header& header, MemoryForm& memory)
 {
     Decoded decoded;
     FilterSettings& settings = decoded.settings;
+    const SettingsBits bits(header);
     for (const ConditionEntry& entry : conditionCatalogue()) {
         Boxes ticked;
         for (std::size_t k = 0; k < entry.boxCount(); ++k) {
-            ticked[k] = header.bit(0, kGroupBits[entry.index()] + k);
-            memory.addBox(memory.form.*entry.boxes, ticked[k], entry.boxCaptions[k]);
+            ticked[k] = bits.box(entry, k);
+            memory.addBox(memory.form.groups.at(entry.index()), ticked[k], entry.boxCaptions[k]);
         }
         setTickedBoxes(entry, settings, ticked);
     }
     for (std::size_t pair = 0; pair < modePairs().size(); ++pair) {
-        const bool kill = header.bit(0, kModeBits[pair]);
+        const bool kill = bits.kill(pair);
         setKill(modePairs()[pair], settings, kill);
-        memory.addModePair(memory.form.*modePairs()[pair].buttons, kill);
+        memory.addModePair(memory.form.pairs.at(pair), kill);
     }
 
     if ((header.byte(15) & 0x80U) != 0) {
@@ -307,7 +364,7 @@ void checkWindowPath(MemoryForm& memory, const FilterSettings& settings,
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const Header header(data, size);
-    const std::size_t textStart = size < kHeaderSize ? size : kHeaderSize;
+    const std::size_t textStart = header.textStart();
     const std::string text(reinterpret_cast<const char*>(data) + textStart, size - textStart);
 
     MemoryForm memory(text);

@@ -235,8 +235,7 @@ function buildForm() {
     pages.append(page);
     return page;
   });
-  controls.Frame9[0].append(...build(layout.page0, true));
-  controls.Frame9[1].append(...build(layout.page1, true));
+  controls.Frame9.forEach((page, k) => page.append(...build(layout.pageRows[k], true)));
   form.replaceChildren(frame5, selectors, pages, frame4);
   // Until the first repaint of its row, chk10 item 2 has a pale-yellow face.
   controls.chk10[2].closest('label').classList.add('pale');

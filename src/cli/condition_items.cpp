@@ -12,18 +12,32 @@
 namespace shrink2d::cli {
 namespace {
 
-constexpr std::array<std::pair<char, std::string_view>, 4> kLetters = {
-    {{'E', "偶"}, {'O', "奇"}, {'B', "大"}, {'S', "小"}}};
-
-// The item with each pattern letter replaced by the character it stands for.
-std::string spelledOut(std::string_view item)
+// The item with each of the group's letters replaced by the character it stands for.
+std::string spelledOut(const ConditionEntry& entry, std::string_view item)
 {
     std::string out;
     for (const char c : item) {
-        const auto* letter = std::find_if(kLetters.begin(), kLetters.end(), [c](const auto& l) {
-            return l.first == std::toupper(static_cast<unsigned char>(c));
-        });
-        out += letter == kLetters.end() ? std::string(1, c) : std::string(letter->second);
+        const auto letter =
+            std::find_if(entry.letters.begin(), entry.letters.end(), [c](const PatternLetter& l) {
+                return l.letter == std::toupper(static_cast<unsigned char>(c));
+            });
+        out += letter == entry.letters.end() ? std::string(1, c) : std::string(letter->character);
+    }
+    return out;
+}
+
+// The caption with each character written as the group's letter for it.
+std::string inLetters(const ConditionEntry& entry, std::string_view caption)
+{
+    std::string out;
+    for (std::size_t at = 0; at < caption.size();) {
+        const auto letter =
+            std::find_if(entry.letters.begin(), entry.letters.end(), [&](const PatternLetter& l) {
+                return caption.substr(at).starts_with(l.character);
+            });
+        if (letter == entry.letters.end()) return {};
+        out += letter->letter;
+        at += letter->character.size();
     }
     return out;
 }
@@ -39,7 +53,7 @@ template <typename Texts> std::string joined(const Texts& texts)
 
 std::optional<std::size_t> boxNamed(const ConditionEntry& entry, std::string_view item)
 {
-    std::string name = entry.kind == ConditionKind::Pattern ? spelledOut(item) : std::string(item);
+    std::string name = spelledOut(entry, item);
     // Numbers may be written with leading zeros; the captions have none.
     if (entry.holdsNumbers()) name.erase(0, std::min(name.find_first_not_of('0'), name.size() - 1));
     const auto box = std::find(entry.boxCaptions.begin(), entry.boxCaptions.end(), name);
@@ -52,16 +66,36 @@ std::string spellingsOf(const ConditionEntry& entry, Language language)
     if (entry.holdsNumbers()) {
         return say(Message::NumberRange, language, {"0", std::to_string(entry.boxCount() - 1)});
     }
-    if (entry.kind != ConditionKind::Pattern) return joined(entry.boxCaptions);
+    if (entry.letters.empty()) return joined(entry.boxCaptions);
     std::vector<std::string> letters;
     for (const std::string_view caption : entry.boxCaptions) {
-        for (const auto& [a, first] : kLetters) {
-            for (const auto& [b, second] : kLetters) {
-                if (spelledOut(std::string{a, b}) == caption) letters.push_back({a, b});
-            }
-        }
+        letters.push_back(inLetters(entry, caption));
     }
     return say(Message::PatternSpellings, language, {joined(entry.boxCaptions), joined(letters)});
+}
+
+std::string patternLetters(Language language)
+{
+    const bool chinese = language == Language::Chinese;
+    std::vector<const PatternLetter*> listed;
+    std::string out;
+    for (const ConditionEntry& entry : conditionCatalogue()) {
+        for (const PatternLetter& letter : entry.letters) {
+            const auto same = [&letter](const PatternLetter* other) {
+                return other->letter == letter.letter;
+            };
+            const auto earlier = std::find_if(listed.begin(), listed.end(), same);
+            if (earlier != listed.end() && (*earlier)->character == letter.character) continue;
+            std::string item = std::string(1, letter.letter) + " " + std::string(letter.character);
+            if (!chinese) item += " " + std::string(letter.english);
+            if (earlier != listed.end()) {
+                item = say(Message::LetterOfGroup, language, {item, entry.caption});
+            }
+            out += (out.empty() ? "" : chinese ? "，" : ", ") + item;
+            listed.push_back(&letter);
+        }
+    }
+    return out;
 }
 
 std::optional<bool> killNamed(std::string_view mode)

@@ -10,6 +10,7 @@
 #include "filtering/condition_groups.h"
 #include "filtering/filter_pass.h"
 #include "filtering/messages.h"
+#include "form/counts_json.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -281,7 +282,7 @@ int Run::operator()(const std::vector<std::string>& args) const
         if (const auto* unreadable = std::get_if<Unreadable>(&stats)) return stopAt(*unreadable);
         const auto& counts = std::get<GroupStats>(stats);
         return finish(request, request.json
-                                   ? statsJson(counts)
+                                   ? form::statsJson(counts)
                                    : statsText(counts, activeGroups(request.settings), m_language));
     }
 

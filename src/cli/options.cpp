@@ -12,6 +12,7 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <array>
 #include <limits>
 #include <memory>
 
@@ -59,7 +60,9 @@ public:
         app.option_defaults()->group(word(Message::GroupOutput));
         app.add_flag("--json", request.json, help(Message::JsonHelp, "--json"));
 
-        for (const ConditionEntry& entry : conditionCatalogue()) condition(entry);
+        for (const ConditionEntry& entry : conditionCatalogue()) {
+            if (entry.shownBy.commandLine) condition(entry);
+        }
         beyondThePass(listFile);
     }
 
@@ -72,6 +75,7 @@ public:
         if (app.count("--save-conditions") > 0) request.saveConditions = saveConditions;
         if (app.count("--conditions") > 0) request.conditions = conditions;
         for (const ConditionEntry& entry : conditionCatalogue()) {
+            if (!entry.shownBy.commandLine) continue;
             if (app.count(option(entry)) > 0) request.givenConditions.push_back(entry.fileKey);
             const ModePair* pair = pairAfter(entry);
             if (pair != nullptr && app.count(std::string(pair->option)) > 0) {
@@ -81,7 +85,10 @@ public:
         if (app.count("--tolerance") > 0) request.givenConditions.push_back(kToleranceKey);
     }
 
-    std::string word(Message message) const { return say(message, m_language); }
+    std::string word(Message message, std::initializer_list<std::string_view> args = {}) const
+    {
+        return say(message, m_language, args);
+    }
 
     [[noreturn]] void refuse(Message message, const std::string& option, std::string_view value,
                              std::string_view detail = {}) const
@@ -207,6 +214,18 @@ private:
 
     static std::string option(const ConditionEntry& entry) { return std::string(entry.option); }
 
+    // The captions of the groups the command line takes, as a list in the player's language.
+    std::string groupCaptions() const
+    {
+        std::string captions;
+        for (const ConditionEntry& entry : conditionCatalogue()) {
+            if (!entry.shownBy.commandLine) continue;
+            if (!captions.empty()) captions += m_language == Language::Chinese ? "、" : ", ";
+            captions += entry.caption;
+        }
+        return captions;
+    }
+
     // A group's option as typed with this value, for the examples of the help.
     static std::string typed(ConditionGroup group, std::string_view value)
     {
@@ -216,16 +235,17 @@ private:
     std::string footer() const
     {
         using enum ConditionGroup;
-        return word(Message::PatternLetters) + "\n\n" + word(Message::ExamplesHeading) +
-               "\n  shrink2d-cli\n      " + word(Message::ExampleAll) +
-               "\n  shrink2d-cli --first 0123 --second 56789 " + typed(Banker, "5") + " " +
-               typed(Sum, "9,10") + "\n  shrink2d-cli " + typed(Parity, "偶偶,奇奇") + " " +
-               std::string(entryOf(Parity).mode->option) + " kill " + typed(Size, "BS,SB") +
-               "\n  shrink2d-cli --list numbers.txt " + typed(Road, "00,11,22") + " --json\n  " +
-               std::string(platform::pipedListExample()) + " " + typed(Span, "0") + "\n      " +
-               word(Message::ExamplePipe) + "\n  shrink2d-cli --history draws.txt --last 30 " +
-               typed(Sum, "9,10") + " --tolerance 1\n      " + word(Message::ExampleHistory) +
-               "\n\n" + word(Message::HelpOutput);
+        return say(Message::PatternLetters, m_language, {patternLetters(m_language)}) + "\n\n" +
+               word(Message::ExamplesHeading) + "\n  shrink2d-cli\n      " +
+               word(Message::ExampleAll) + "\n  shrink2d-cli --first 0123 --second 56789 " +
+               typed(Banker, "5") + " " + typed(Sum, "9,10") + "\n  shrink2d-cli " +
+               typed(Parity, "偶偶,奇奇") + " " + std::string(entryOf(Parity).mode->option) +
+               " kill " + typed(Size, "BS,SB") + "\n  shrink2d-cli --list numbers.txt " +
+               typed(Road, "00,11,22") + " --json\n  " + std::string(platform::pipedListExample()) +
+               " " + typed(Span, "0") + "\n      " + word(Message::ExamplePipe) +
+               "\n  shrink2d-cli --history draws.txt --last 30 " + typed(Sum, "9,10") +
+               " --tolerance 1\n      " + word(Message::ExampleHistory) + "\n\n" +
+               word(Message::HelpOutput);
     }
 
     // An option whose value read takes apart; CLI11 refuses it given twice.
@@ -237,8 +257,11 @@ private:
 
     void condition(const ConditionEntry& entry)
     {
+        // Under the name of the page that lists the group.
+        constexpr std::array<Message, 4> headings = {Message::GroupBasic, Message::GroupPattern,
+                                                     Message::GroupAdvanced, Message::GroupOther};
+        app.option_defaults()->group(word(headings.at(entry.page)));
         const bool isPattern = entry.kind == ConditionKind::Pattern;
-        app.option_defaults()->group(word(isPattern ? Message::GroupPattern : Message::GroupBasic));
         const std::string name = option(entry);
         const bool chinese = m_language == Language::Chinese;
         std::string text = std::string(entry.caption) + (chinese ? "：" : ": ") +
@@ -275,8 +298,8 @@ private:
         const std::string sums = typed(ConditionGroup::Sum, "9,10");
         app.option_defaults()->group(word(Message::GroupTolerance));
         value("--tolerance", Message::TypeTolerance,
-              help(Message::ToleranceHelp,
-                   "--tolerance 1 " + sums + " " + typed(ConditionGroup::Span, "0")),
+              word(Message::ToleranceHelp, {groupCaptions()}) + "\n" + word(Message::ExampleLabel) +
+                  "--tolerance 1 " + sums + " " + typed(ConditionGroup::Span, "0"),
               [this](const std::string& v) {
                   request.tolerance = readNumber("--tolerance", v, 0, 9);
               });

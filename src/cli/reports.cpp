@@ -1,7 +1,9 @@
 #include "cli/reports.h"
 
 #include "cli/output.h"
+#include "filtering/catalogue.h"
 #include "filtering/messages.h"
+#include "form/counts_json.h"
 
 #include <algorithm>
 #include <array>
@@ -106,18 +108,6 @@ void appendGroupFields(std::string& out, std::size_t width,
                         std::to_string(counts[group]));
         }
     }
-}
-
-void appendRowsJson(std::string& out, const std::array<std::size_t, kConditionGroupCount>& counts)
-{
-    out += "\"rows\":{";
-    for (std::size_t group = 0; group < kConditionGroupCount; ++group) {
-        if (group > 0) out += ',';
-        out += '"';
-        out += conditionCatalogue()[group].key;
-        out += "\":" + std::to_string(counts[group]);
-    }
-    out += '}';
 }
 
 void appendNumber(std::string& out, int number)
@@ -264,7 +254,7 @@ bool writeHistoryJson(const HistoryReport& report, const ReportSink& write)
            ",\"longest_miss_run\":" + std::to_string(report.longestMissRun) +
            ",\"current_miss_run\":" + std::to_string(report.currentMissRun) +
            ",\"numbers_per_draw\":" + std::to_string(report.numbersPerDraw) + "},";
-    appendRowsJson(out, report.rejectedBy);
+    form::appendRowsJson(out, report.rejectedBy);
     out += "}\n";
     return passOn(out, write);
 }
@@ -276,14 +266,6 @@ std::string statsText(const GroupStats& stats, GroupMask active, Language langua
     appendGroupFields(out, width, stats.rejectedBy, active, language);
     appendField(out, width, say(Message::FieldIn, language), std::to_string(stats.in));
     appendField(out, width, say(Message::FieldOut, language), std::to_string(stats.out));
-    return out;
-}
-
-std::string statsJson(const GroupStats& stats)
-{
-    std::string out = "{";
-    appendRowsJson(out, stats.rejectedBy);
-    out += ",\"in\":" + std::to_string(stats.in) + ",\"out\":" + std::to_string(stats.out) + "}\n";
     return out;
 }
 

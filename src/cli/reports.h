@@ -20,7 +20,8 @@ using ReportSink = std::function<bool(std::string_view)>;
 // are aligned for wide characters. Ends with a line break. False when write failed.
 bool writeHistoryText(const HistoryReport& report, const ReportSink& write, Language language);
 
-// {"draws":[…],"summary":{…},"rows":{…}} on one line, keys in this order, a row for every group;
+// {"draws":[…],"summary":{…},"rows":{…}} on one line, keys in this order, rows as
+// form::appendRowsJson writes them;
 // a draw's "rejected_by" starts with "list" when the list lacks it.
 bool writeHistoryJson(const HistoryReport& report, const ReportSink& write);
 
@@ -32,10 +33,8 @@ std::string percentage(std::size_t part, std::size_t whole);
 // when the list lacks it, then each group that rejects it, by caption.
 std::string rejectionText(const HistoryReport& report, const Draw& draw, Language language);
 
-// The elements each active group rejects, then how many came in and how many survive.
+// The elements each active group rejects, then how many came in and how many survive; the JSON
+// is form::statsJson.
 std::string statsText(const GroupStats& stats, GroupMask active, Language language);
-
-// {"rows":{…},"in":N,"out":K} on one line, a row for every group.
-std::string statsJson(const GroupStats& stats);
 
 } // namespace shrink2d::cli

@@ -13,6 +13,20 @@ constexpr std::string_view kEven = "偶";
 constexpr std::string_view kOdd = "奇";
 constexpr std::string_view kBig = "大";
 constexpr std::string_view kSmall = "小";
+constexpr std::string_view kPrime = "质";
+constexpr std::string_view kComposite = "合";
+constexpr std::string_view kMiddle = "中";
+constexpr std::string_view kRising = "升";
+constexpr std::string_view kLevel = "平";
+constexpr std::string_view kFalling = "降";
+
+// 1 counts among the 质 digits, as players count it.
+std::string_view primeClass(int digit)
+{
+    return digit == 1 || digit == 2 || digit == 3 || digit == 5 || digit == 7 ? kPrime : kComposite;
+}
+
+std::string_view tierClass(int digit) { return digit <= 2 ? kSmall : digit <= 6 ? kMiddle : kBig; }
 
 bool isDigitCharacter(std::string_view character)
 {
@@ -63,6 +77,9 @@ AttributesResult computeAttributes(std::string_view element)
     attrs.sizeParityPattern = attrs.sizeFirst + attrs.paritySecond;
     attrs.roadPattern = {static_cast<char>('0' + attrs.roadFirst),
                          static_cast<char>('0' + attrs.roadSecond)};
+    attrs.primePattern = std::string(primeClass(a)).append(primeClass(b));
+    attrs.tierPattern = std::string(tierClass(a)).append(tierClass(b));
+    attrs.shapePattern = a < b ? kRising : a == b ? kLevel : kFalling;
     attrs.sumTail = (a + b) % 10;
     return attrs;
 }

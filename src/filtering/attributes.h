@@ -27,6 +27,9 @@ struct CandidateAttributes {
     std::string paritySizePattern; // parityFirst + sizeSecond, e.g. "偶大"
     std::string sizeParityPattern; // sizeFirst + paritySecond, e.g. "小奇"
     std::string roadPattern;       // two road digits, e.g. "02"
+    std::string primePattern;      // "质" (1 2 3 5 7) or "合" for each position, e.g. "质合"
+    std::string tierPattern;       // "小" (0 to 2), "中" (3 to 6) or "大" for each: "小中"
+    std::string shapePattern;      // "升" first below second, "平" equal, "降" first above
 
     bool operator==(const CandidateAttributes&) const = default;
 };

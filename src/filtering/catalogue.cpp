@@ -9,35 +9,50 @@ constexpr std::span<const std::string_view> kDigits(kNumberCaptions.data(), 10);
 constexpr std::span<const std::string_view> kSums(kNumberCaptions);
 
 // Fix/kill pairs. The mixed patterns' pair governs two groups and is typed after the second.
-const std::array<ModePair, 3> kModePairs = {{
-    {"Option1",
-     &FormControls::Option1,
-     "--parity-mode",
+const std::array<ModePair, kModePairCount> kModePairs = {{
+    {"--parity-mode",
      {"定：只留 --parity 所给的形态，杀：去掉它们；默认为定",
       "fix keeps only the --parity patterns, kill drops them; default fix"},
      "--parity-mode kill",
-     "parity-mode",
-     "Frame8",
-     0},
-    {"Option3",
-     &FormControls::Option3,
-     "--parity-size-mode",
+     "parity-mode"},
+    {"--parity-size-mode",
      {"--parity-size 和 --size-parity 两组的定杀；默认为定",
       "mode of both --parity-size and --size-parity; default fix"},
      "--parity-size-mode kill",
-     "parity-size-mode",
-     "Frame8",
-     1},
-    {"Option4",
-     &FormControls::Option4,
-     "--size-mode",
+     "parity-size-mode"},
+    {"--size-mode",
      {"定：只留 --size 所给的形态，杀：去掉它们；默认为定",
       "fix keeps only the --size patterns, kill drops them; default fix"},
      "--size-mode kill",
-     "size-mode",
-     "Frame8",
-     2},
+     "size-mode"},
+    {"--prime-mode",
+     {"定：只留 --prime 所给的形态，杀：去掉它们；默认为定",
+      "fix keeps only the --prime patterns, kill drops them; default fix"},
+     "--prime-mode kill",
+     "prime-mode"},
+    {"--tier-mode",
+     {"定：只留 --tier 所给的形态，杀：去掉它们；默认为定",
+      "fix keeps only the --tier patterns, kill drops them; default fix"},
+     "--tier-mode kill",
+     "tier-mode"},
+    {"--shape-mode",
+     {"定：只留 --shape 所给的形态，杀：去掉它们；默认为定",
+      "fix keeps only the --shape patterns, kill drops them; default fix"},
+     "--shape-mode kill",
+     "shape-mode"},
 }};
+
+// The letters that stand for pattern characters, each group's own: E is 偶 where parity is read.
+constexpr std::array<PatternLetter, 2> kParityLetters = {{{'E', "偶", "even"}, {'O', "奇", "odd"}}};
+constexpr std::array<PatternLetter, 2> kSizeLetters = {{{'B', "大", "big"}, {'S', "小", "small"}}};
+constexpr std::array<PatternLetter, 4> kParitySizeLetters = {
+    {kParityLetters[0], kParityLetters[1], kSizeLetters[0], kSizeLetters[1]}};
+constexpr std::array<PatternLetter, 2> kPrimeLetters = {
+    {{'P', "质", "prime"}, {'C', "合", "composite"}}};
+constexpr std::array<PatternLetter, 3> kTierLetters = {
+    {kSizeLetters[0], {'M', "中", "middle"}, kSizeLetters[1]}};
+constexpr std::array<PatternLetter, 3> kShapeLetters = {
+    {{'U', "升", "rising"}, {'E', "平", "level"}, {'D', "降", "falling"}}};
 
 constexpr std::string_view kPatternDescription = "一位%2、二位%3的号码，选定则只留，选杀则去掉";
 
@@ -47,9 +62,8 @@ const std::array<ConditionEntry, kConditionGroupCount> kCatalogue = {{
      "定胆",
      ConditionKind::BankerDigits,
      kDigits,
-     "Check26",
-     "Frame1",
-     &FormControls::Check26,
+     {},
+     kEveryFrontEnd,
      0,
      nullptr,
      "只留含数字%1的号码，勾几个时含其一即留",
@@ -68,9 +82,8 @@ const std::array<ConditionEntry, kConditionGroupCount> kCatalogue = {{
      "杀和值",
      ConditionKind::KillValues,
      kSums,
-     "Checkhe",
-     "Frame3",
-     &FormControls::Checkhe,
+     {},
+     kEveryFrontEnd,
      0,
      nullptr,
      "去掉两位数字之和为%1的号码",
@@ -87,9 +100,8 @@ const std::array<ConditionEntry, kConditionGroupCount> kCatalogue = {{
      "杀合值",
      ConditionKind::KillValues,
      kDigits,
-     "Check18",
-     "Frame7",
-     &FormControls::Check18,
+     {},
+     kEveryFrontEnd,
      0,
      nullptr,
      "去掉两位数字之和的个位为%1的号码",
@@ -107,9 +119,8 @@ const std::array<ConditionEntry, kConditionGroupCount> kCatalogue = {{
      "杀跨度",
      ConditionKind::KillValues,
      kDigits,
-     "Check19",
-     "Frame2",
-     &FormControls::Check19,
+     {},
+     kEveryFrontEnd,
      0,
      nullptr,
      "去掉两位数字相差%1的号码",
@@ -124,9 +135,8 @@ const std::array<ConditionEntry, kConditionGroupCount> kCatalogue = {{
      "杀012路",
      ConditionKind::RoadPairs,
      kRoadCaptions,
-     "Check32",
-     "Frame6",
-     &FormControls::Check32,
+     {},
+     kEveryFrontEnd,
      0,
      nullptr,
      "去掉一位为%2路、二位为%3路的号码",
@@ -144,10 +154,9 @@ const std::array<ConditionEntry, kConditionGroupCount> kCatalogue = {{
      "奇偶",
      ConditionKind::Pattern,
      kParityCaptions,
-     "Check27",
-     "",
-     &FormControls::Check27,
-     0,
+     kParityLetters,
+     kEveryFrontEnd,
+     1,
      &kModePairs[0],
      kPatternDescription,
      "--parity",
@@ -162,11 +171,10 @@ const std::array<ConditionEntry, kConditionGroupCount> kCatalogue = {{
      "parity_size",
      "奇偶大小",
      ConditionKind::Pattern,
-     std::span<const std::string_view>(kParitySizeCaptions.data(), 4),
-     "Check28",
-     "",
-     &FormControls::Check28,
-     0,
+     std::span(kParitySizeCaptions).first(4),
+     kParitySizeLetters,
+     kEveryFrontEnd,
+     1,
      &kModePairs[1],
      kPatternDescription,
      "--parity-size",
@@ -181,11 +189,10 @@ const std::array<ConditionEntry, kConditionGroupCount> kCatalogue = {{
      "size_parity",
      "大小奇偶",
      ConditionKind::Pattern,
-     std::span<const std::string_view>(kParitySizeCaptions.data() + 4, 4),
-     "Check28",
-     "",
-     &FormControls::Check28,
-     4,
+     std::span(kParitySizeCaptions).last(4),
+     kParitySizeLetters,
+     kEveryFrontEnd,
+     1,
      &kModePairs[1],
      kPatternDescription,
      "--size-parity",
@@ -201,10 +208,9 @@ const std::array<ConditionEntry, kConditionGroupCount> kCatalogue = {{
      "大小",
      ConditionKind::Pattern,
      kSizeCaptions,
-     "Check29",
-     "",
-     &FormControls::Check29,
-     0,
+     kSizeLetters,
+     kEveryFrontEnd,
+     1,
      &kModePairs[2],
      kPatternDescription,
      "--size",
@@ -214,6 +220,64 @@ const std::array<ConditionEntry, kConditionGroupCount> kCatalogue = {{
      &FilterSettings::size,
      [](const FilterSettings& s, const CandidateAttributes& a) {
          return s.size.rejects(a.sizePattern);
+     }},
+    {ConditionGroup::Prime,
+     "prime",
+     "质合",
+     ConditionKind::Pattern,
+     kPrimeCaptions,
+     kPrimeLetters,
+     kBeyondTheWindow,
+     2,
+     &kModePairs[3],
+     kPatternDescription,
+     "--prime",
+     {"质合形态（质 1、2、3、5、7，合 0、4、6、8、9）",
+      "prime/composite patterns (质 is 1, 2, 3, 5 or 7; 合 is 0, 4, 6, 8 or 9)"},
+     "--prime 质质,PC",
+     "prime",
+     &FilterSettings::prime,
+     [](const FilterSettings& s, const CandidateAttributes& a) {
+         return s.prime.rejects(a.primePattern);
+     }},
+    {ConditionGroup::Tier,
+     "tier",
+     "大中小",
+     ConditionKind::Pattern,
+     kTierCaptions,
+     kTierLetters,
+     kBeyondTheWindow,
+     2,
+     &kModePairs[4],
+     kPatternDescription,
+     "--tier",
+     {"大中小形态（小 0 到 2，中 3 到 6，大 7 到 9）",
+      "big/middle/small patterns (小 is 0 to 2, 中 3 to 6, 大 7 to 9)"},
+     "--tier 中中,BS",
+     "tier",
+     &FilterSettings::tier,
+     [](const FilterSettings& s, const CandidateAttributes& a) {
+         return s.tier.rejects(a.tierPattern);
+     }},
+    {ConditionGroup::Shape,
+     "shape",
+     "升平降",
+     ConditionKind::Pattern,
+     kShapeCaptions,
+     kShapeLetters,
+     kBeyondTheWindow,
+     2,
+     &kModePairs[5],
+     "形态为%1的号码，选定则只留，选杀则去掉",
+     "--shape",
+     {"升平降形态（升：一位小于二位，平：两位相同，降：一位大于二位）",
+      "rising, level or falling (升: the first digit below the second, 平: the two equal, 降: the "
+      "first above)"},
+     "--shape 升,E",
+     "shape",
+     &FilterSettings::shape,
+     [](const FilterSettings& s, const CandidateAttributes& a) {
+         return s.shape.rejects(a.shapePattern);
      }},
 }};
 
@@ -231,7 +295,12 @@ const ConditionEntry& entryOf(ConditionGroup group)
     return kCatalogue.at(static_cast<std::size_t>(group));
 }
 
-std::span<const ModePair, 3> modePairs() { return kModePairs; }
+std::span<const ModePair, kModePairCount> modePairs() { return kModePairs; }
+
+std::size_t indexOf(const ModePair& pair)
+{
+    return static_cast<std::size_t>(&pair - kModePairs.data());
+}
 
 std::vector<const ConditionEntry*> groupsOf(const ModePair& pair)
 {

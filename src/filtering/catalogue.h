@@ -1,7 +1,6 @@
 #pragma once
 
 #include "filtering/attributes.h"
-#include "filtering/controls.h"
 #include "filtering/filter_settings.h"
 #include "filtering/language.h"
 
@@ -16,7 +15,7 @@
 
 namespace shrink2d {
 
-// The banker digits and the eight condition rows, in the order every front end lists them.
+// The banker digits and the condition rows, in the order every front end lists them.
 enum class ConditionGroup : std::size_t {
     Banker,
     Sum,
@@ -26,9 +25,22 @@ enum class ConditionGroup : std::size_t {
     Parity,
     ParitySize,
     SizeParity,
-    Size
+    Size,
+    Prime,
+    Tier,
+    Shape
 };
-inline constexpr std::size_t kConditionGroupCount = 9;
+inline constexpr std::size_t kConditionGroupCount = 12;
+
+// Which front ends show a group. Each builds the groups it shows and no other; the core judges
+// every group, shown or not, and a group a front end does not show stays as the settings start.
+struct FrontEnds {
+    bool window = true;
+    bool commandLine = true;
+    bool page = true;
+};
+inline constexpr FrontEnds kEveryFrontEnd{};
+inline constexpr FrontEnds kBeyondTheWindow{false, true, true};
 
 // How a group's boxes are read: digits that a number must hold, values whose numbers are
 // dropped, road patterns dropped, or patterns kept (定) or dropped (杀).
@@ -43,15 +55,12 @@ using SettingsField = std::variant<DigitSet FilterSettings::*, NumericKill Filte
 
 // A fix/kill pair of option buttons, which one or two pattern groups share.
 struct ModePair {
-    std::string_view control; // "Option1"
-    ControlArray<OptionButtonControl> FormControls::*buttons;
     std::string_view option;  // the command line's long option
     Text help;                // one sentence; front ends wrap it
     std::string_view example; // the option with a value, as typed
     std::string_view fileKey; // its key in a condition file
-    std::string_view frame;   // "Frame8" item frameItem holds the pair and its groups' boxes
-    int frameItem = 0;
 };
+inline constexpr std::size_t kModePairCount = 6;
 
 // What each button of a pair does ("定" then "杀") and what its frame offers, for screen readers:
 // %1 stands for the patterns the pair governs, as patternsOf spells them.
@@ -59,17 +68,27 @@ inline constexpr std::array<std::string_view, 2> kModeButtonDescriptions = {"只
                                                                             "去掉所勾%1形态的号码"};
 inline constexpr std::string_view kModeFrameDescription = "定或杀%1形态";
 
-// Everything a front end needs to know about one condition group.
+// A letter that may stand for a character of a pattern, as typed on the command line and in
+// condition files, with the English word for what it stands for: E for 偶, even.
+struct PatternLetter {
+    char letter;
+    std::string_view character;
+    std::string_view english;
+};
+
+// Everything the front ends share about one condition group; which control shows it is each
+// front end's own business.
 struct ConditionEntry {
     ConditionGroup group;
     std::string_view key;     // JSON keys and the reports' English label
     std::string_view caption; // the row as the window captions it
     ConditionKind kind;
     std::span<const std::string_view> boxCaptions; // the group's boxes, in order
-    std::string_view control;                      // the control array that shows them: "Check18"
-    std::string_view frame; // the frame that holds them on page 0; a pattern group's pair names its
-    ControlArray<CheckBoxControl> FormControls::*boxes;
-    int firstItem = 0;              // the group's box 0 is this item of the array
+    std::span<const PatternLetter> letters;        // a pattern group's, for its characters
+    FrontEnds shownBy;
+    // The condition page that lists the group (0 "基本条件" to 3 "其他条件"); the command line's
+    // help lists its options under that page's name.
+    std::size_t page = 0;
     const ModePair* mode = nullptr; // the pattern groups' fix/kill pair
     // What ticking a box does, for screen readers: %1 stands for the box's caption, %2 for its
     // first and %3 for its last character.
@@ -97,8 +116,9 @@ struct ConditionEntry {
 std::span<const ConditionEntry, kConditionGroupCount> conditionCatalogue();
 const ConditionEntry& entryOf(ConditionGroup group);
 
-// The fix/kill pairs, in the window's order (Option1, Option3, Option4).
-std::span<const ModePair, 3> modePairs();
+// The fix/kill pairs, in the order of the groups they govern.
+std::span<const ModePair, kModePairCount> modePairs();
+std::size_t indexOf(const ModePair& pair);
 
 // The pattern groups a pair governs, in catalogue order.
 std::vector<const ConditionEntry*> groupsOf(const ModePair& pair);

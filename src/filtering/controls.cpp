@@ -27,19 +27,22 @@ FilterSettings readFilterSettings(const FormControls& form)
     for (const ConditionEntry& entry : conditionCatalogue()) {
         // Each group's boxes with the captions they show: a kill row holds the values its
         // ticked captions spell.
-        const ControlArray<CheckBoxControl>& row = form.*entry.boxes;
+        const ControlArray<CheckBoxControl>& row = form.groups[entry.index()];
+        if (row.Count() == 0) continue;
         Boxes ticked;
         std::vector<std::string> captions;
         for (std::size_t k = 0; k < entry.boxCount(); ++k) {
-            const CheckBoxControl& box = row(entry.firstItem + static_cast<int>(k));
+            const CheckBoxControl& box = row(static_cast<int>(k));
             ticked[k] = isTicked(box);
             captions.push_back(box.Caption());
         }
         storeBoxes(entry, settings, ticked, captions);
     }
     // Item 1 ("杀") selected means kill, anything else fix.
-    for (const ModePair& pair : modePairs())
-        setKill(pair, settings, (form.*pair.buttons)(1).Value());
+    for (const ModePair& pair : modePairs()) {
+        const ControlArray<OptionButtonControl>& buttons = form.pairs[indexOf(pair)];
+        if (buttons.Count() > 0) setKill(pair, settings, buttons(1).Value());
+    }
     return settings;
 }
 

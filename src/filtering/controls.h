@@ -1,8 +1,10 @@
 #pragma once
 
+#include "filtering/catalogue.h"
 #include "filtering/filter_settings.h"
 #include "filtering/generation.h"
 
+#include <array>
 #include <cstddef>
 #include <stdexcept>
 #include <string>
@@ -65,11 +67,14 @@ template <typename Item> class ControlArray {
 public:
     ControlArray() = default;
 
-    // A view of an array of a derived control type as an array of the interface.
-    template <typename Derived> explicit ControlArray(const ControlArray<Derived>& other)
+    // A view of an array of a derived control type as an array of the interface: its items from
+    // first on, count of them (all that follow when count is negative).
+    template <typename Derived>
+    explicit ControlArray(const ControlArray<Derived>& other, int first = 0, int count = -1)
     {
-        m_items.reserve(static_cast<std::size_t>(other.Count()));
-        for (int k = 0; k < other.Count(); ++k) m_items.push_back(&other(k));
+        const int end = count < 0 ? other.Count() : first + count;
+        m_items.reserve(static_cast<std::size_t>(end - first));
+        for (int k = first; k < end; ++k) m_items.push_back(&other(k));
     }
 
     // Item k; throws std::out_of_range for an index outside the array.
@@ -84,26 +89,26 @@ private:
 // The controls of the main window that generation and filtering read and write.
 struct FormControls {
     TextBoxControl* Text3 = nullptr;
-    ControlArray<CheckBoxControl> chk100;      // first-position digits
-    ControlArray<CheckBoxControl> chk10;       // second-position digits
-    ControlArray<CheckBoxControl> Checkhe;     // sums
-    ControlArray<CheckBoxControl> Check18;     // sum tails
-    ControlArray<CheckBoxControl> Check19;     // spans
-    ControlArray<CheckBoxControl> Check32;     // 012 roads
-    ControlArray<CheckBoxControl> Check26;     // banker digits
-    ControlArray<CheckBoxControl> Check27;     // parity patterns
-    ControlArray<CheckBoxControl> Check28;     // parity-size and size-parity patterns
-    ControlArray<CheckBoxControl> Check29;     // size patterns
-    ControlArray<OptionButtonControl> Option1; // fix/kill for Check27
-    ControlArray<OptionButtonControl> Option3; // fix/kill for Check28
-    ControlArray<OptionButtonControl> Option4; // fix/kill for Check29
+    ControlArray<CheckBoxControl> chk100; // first-position digits
+    ControlArray<CheckBoxControl> chk10;  // second-position digits
+    // The boxes of each condition group by catalogue index, box k of a group as its item k: a
+    // window's array may show two groups (Check28), each seen here from its own first item.
+    // Empty for a group the front end does not show.
+    std::array<ControlArray<CheckBoxControl>, kConditionGroupCount> groups;
+    // The 定 and 杀 buttons of each fix/kill pair, in modePairs() order; empty when not shown.
+    std::array<ControlArray<OptionButtonControl>, kModePairCount> pairs;
+
+    const ControlArray<CheckBoxControl>& boxesOf(ConditionGroup group) const
+    {
+        return groups[static_cast<std::size_t>(group)];
+    }
 };
 
 // Digit k is set when item k of the row has Value exactly 1.
 DigitSet tickedDigits(const ControlArray<CheckBoxControl>& row);
 
-// The banker digits, the four kill rows (from the ticked boxes' captions) and the four pattern
-// groups with their modes, as the controls stand now.
+// The groups the controls show, as they stand now: banker digits, kill rows (from the ticked
+// boxes' captions), pattern groups with their modes. A group without controls stays unset.
 FilterSettings readFilterSettings(const FormControls& form);
 
 } // namespace shrink2d

@@ -7,7 +7,7 @@ namespace shrink2d::dingdan {
 void ApplyBankerFilter(FormControls& form)
 {
     const std::optional<std::string> filtered =
-        bankerFilter(form.Text3->Text(), tickedDigits(form.Check26));
+        bankerFilter(form.Text3->Text(), tickedDigits(form.boxesOf(ConditionGroup::Banker)));
     if (filtered) form.Text3->SetText(*filtered);
 }
 

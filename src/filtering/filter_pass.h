@@ -36,8 +36,9 @@ struct ConditionResult {
     std::optional<Unreadable> unreadable; // set: the pass stopped and listText is empty
 };
 
-// The eight condition rows over every element of the list text. Stops at the first element that
-// cannot be classified, whatever conditions are set. Linear in the length of the text.
+// The condition rows (every group but the banker digits) over every element of the list text.
+// Stops at the first element that cannot be classified, whatever conditions are set. Linear in
+// the length of the text.
 ConditionResult applyConditions(std::string_view listText, const FilterSettings& settings);
 
 // What one press of "2、过滤" leaves.
@@ -53,8 +54,8 @@ struct PassOutcome {
 using BankerStep = std::function<std::string_view()>;
 
 // One press of "2、过滤", the only definition of it: whether the empty-list message is due, the
-// banker step, the eight rows over the list it leaves read afresh, then the survivors and their
-// count line; or, at the first element that cannot be classified, the list as the banker step
+// banker step, the condition rows over the list it leaves read afresh, then the survivors and
+// their count line; or, at the first element that cannot be classified, the list as the banker step
 // left it and that element. listText is read before the banker step only, so the step may
 // replace the text it points into. Without a step the core's banker filter runs on listText.
 PassOutcome runFilterPass(std::string_view listText, const FilterSettings& settings,

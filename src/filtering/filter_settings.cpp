@@ -9,10 +9,11 @@ bool NumericKill::rejects(long value) const
     return std::find(values.begin(), values.end(), value) != values.end();
 }
 
-PatternGroup PatternGroup::withCaptions(const std::string_view* first)
+PatternGroup PatternGroup::withCaptions(std::span<const std::string_view> captions)
 {
     PatternGroup group;
-    for (std::size_t k = 0; k < group.captions.size(); ++k) group.captions[k] = first[k];
+    group.captions.assign(captions.begin(), captions.end());
+    group.ticked.assign(captions.size(), false);
     return group;
 }
 

@@ -3,6 +3,7 @@
 #include "filtering/generation.h"
 
 #include <array>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,6 +22,10 @@ inline constexpr std::array<std::string_view, 4> kParityCaptions = {"偶偶", "�
 inline constexpr std::array<std::string_view, 8> kParitySizeCaptions = {
     "偶大", "偶小", "奇大", "奇小", "大偶", "小偶", "大奇", "小奇"};
 inline constexpr std::array<std::string_view, 4> kSizeCaptions = {"大大", "小小", "大小", "小大"};
+inline constexpr std::array<std::string_view, 4> kPrimeCaptions = {"质质", "质合", "合质", "合合"};
+inline constexpr std::array<std::string_view, 9> kTierCaptions = {
+    "大大", "大中", "大小", "中大", "中中", "中小", "小大", "小中", "小小"};
+inline constexpr std::array<std::string_view, 3> kShapeCaptions = {"升", "平", "降"};
 inline constexpr std::array<std::string_view, 2> kModeCaptions = {"定", "杀"};
 
 // A kill row (sums, sum tails, spans, roads): the values of the ticked boxes' captions.
@@ -31,15 +36,15 @@ struct NumericKill {
     bool operator==(const NumericKill&) const = default;
 };
 
-// Four pattern boxes under one fix/kill pair. Kill drops an element whose pattern is the caption
-// of a ticked box; fix drops one whose pattern is the caption of an unticked box. A group with
-// nothing ticked has no effect in either mode.
+// Pattern boxes under one fix/kill pair. Kill drops an element whose pattern is the caption of a
+// ticked box; fix drops one whose pattern is the caption of an unticked box. A group with nothing
+// ticked has no effect in either mode.
 struct PatternGroup {
-    std::array<std::string, 4> captions;
-    std::array<bool, 4> ticked{};
+    std::vector<std::string> captions;
+    std::vector<bool> ticked; // one for each caption
     bool kill = false;
 
-    static PatternGroup withCaptions(const std::string_view* first);
+    static PatternGroup withCaptions(std::span<const std::string_view> captions);
     bool isActive() const;
     bool rejects(std::string_view pattern) const;
     bool operator==(const PatternGroup&) const = default;
@@ -52,10 +57,13 @@ struct FilterSettings {
     NumericKill sumTails;
     NumericKill spans;
     NumericKill roads; // compared with the road pattern read as a number
-    PatternGroup parity = PatternGroup::withCaptions(kParityCaptions.data());
-    PatternGroup paritySize = PatternGroup::withCaptions(kParitySizeCaptions.data());
-    PatternGroup sizeParity = PatternGroup::withCaptions(kParitySizeCaptions.data() + 4);
-    PatternGroup size = PatternGroup::withCaptions(kSizeCaptions.data());
+    PatternGroup parity = PatternGroup::withCaptions(kParityCaptions);
+    PatternGroup paritySize = PatternGroup::withCaptions(std::span(kParitySizeCaptions).first(4));
+    PatternGroup sizeParity = PatternGroup::withCaptions(std::span(kParitySizeCaptions).last(4));
+    PatternGroup size = PatternGroup::withCaptions(kSizeCaptions);
+    PatternGroup prime = PatternGroup::withCaptions(kPrimeCaptions);
+    PatternGroup tier = PatternGroup::withCaptions(kTierCaptions);
+    PatternGroup shape = PatternGroup::withCaptions(kShapeCaptions);
 
     bool operator==(const FilterSettings&) const = default;
 };

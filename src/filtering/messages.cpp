@@ -182,6 +182,8 @@ constexpr std::array<MessageEntry, static_cast<std::size_t>(Count)> kMessages = 
     {GroupOutput, {"输出", "Output"}},
     {GroupBasic, {"基本条件", "Basic conditions (基本条件)"}},
     {GroupPattern, {"特征条件", "Pattern conditions (特征条件)"}},
+    {GroupAdvanced, {"高级条件", "Advanced conditions (高级条件)"}},
+    {GroupOther, {"其他条件", "Other conditions (其他条件)"}},
     {GroupTolerance, {"容错", "Tolerance (容错)"}},
     {GroupReports, {"报告", "Reports"}},
     {GroupConditionFiles, {"条件文件", "Condition files"}},
@@ -209,9 +211,9 @@ constexpr std::array<MessageEntry, static_cast<std::size_t>(Count)> kMessages = 
       "Print {\"numbers\": [...], \"count\": N} instead of the two lines."}},
     {EachOneOf, {"，每个是 {1} 之一", ", each one of {1}"}},
     {ToleranceHelp,
-     {"容错：一个号码被不超过 K 组条件（定胆和各条件行）去掉时仍保留；0 到 9，默认 0。",
-      "容错: let a number through when at most K of the condition groups (the banker digits and "
-      "each condition row) reject it; 0 to 9, default 0."}},
+     {"容错：一个号码被不超过 K 组条件（{1}，各算一组）去掉时仍保留；0 到 9，默认 0。",
+      "容错: let a number through when at most K of the condition groups ({1}, each one group) "
+      "reject it; 0 to 9, default 0."}},
     {HistoryHelp,
      {"用文件中的历届开奖号码检验这些条件，不输出列表。每行一期（37、3 7、2026001,3,7；# 开始"
       "注释）。先逐期列出，再给出命中率、连错、各组条件去掉几期，以及 --first、--second 组号后"
@@ -237,9 +239,8 @@ constexpr std::array<MessageEntry, static_cast<std::size_t>(Count)> kMessages = 
      {"读取文件中的条件（--save-conditions 保存的格式）；同一条件不能在命令行上再给一次。",
       "Read the conditions in FILE (as --save-conditions writes them); one given on the command "
       "line as well is an error."}},
-    {PatternLetters,
-     {"形态也可以用字母写：E 偶，O 奇，B 大，S 小。",
-      "Pattern letters: E 偶 even, O 奇 odd, B 大 big, S 小 small."}},
+    {PatternLetters, {"形态也可以用字母写：{1}。", "Pattern letters: {1}."}},
+    {LetterOfGroup, {"{2}中 {1}", "{1} in {2}"}},
     {ExamplesHeading, {"例子：", "Examples:"}},
     {ExampleAll,
      {"全部一百个号码 00 到 99，不过滤", "all hundred numbers 00 to 99, nothing filtered"}},

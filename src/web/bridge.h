@@ -10,17 +10,29 @@
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 namespace shrink2d::web {
 
-// The settings the page's controls stand for: boxes[g] holds the ticked boxes of catalogue group
+// The groups the page shows, in catalogue order: the page's lists of groups follow it.
+inline std::vector<const ConditionEntry*> pageGroups()
+{
+    std::vector<const ConditionEntry*> shown;
+    for (const ConditionEntry& entry : conditionCatalogue()) {
+        if (entry.shownBy.page) shown.push_back(&entry);
+    }
+    return shown;
+}
+
+// The settings the page's controls stand for: boxes[g] holds the ticked boxes of the page's group
 // g (bit k for box k), kill[p] whether 杀 is selected in fix/kill pair p.
 inline FilterSettings settingsFrom(const emscripten::val& boxes, const emscripten::val& kill)
 {
     FilterSettings settings;
-    for (const ConditionEntry& entry : conditionCatalogue()) {
-        const unsigned bits = boxes[entry.index()].as<unsigned>();
-        setTickedBoxes(entry, settings, Boxes(bits & ((1U << entry.boxCount()) - 1)));
+    const std::vector<const ConditionEntry*> groups = pageGroups();
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+        const unsigned bits = boxes[g].as<unsigned>();
+        setTickedBoxes(*groups[g], settings, Boxes(bits & ((1U << groups[g]->boxCount()) - 1)));
     }
     for (std::size_t k = 0; k < modePairs().size(); ++k) {
         setKill(modePairs()[k], settings, kill[k].as<bool>());

@@ -5,25 +5,29 @@
 // argument would be copied onto the small stack); reports go out as JSON text, in the command
 // line's formats where it has one.
 
-#include "cli/reports.h"
+#include "bridge.h"
 #include "filtering/candidate_list.h"
 #include "filtering/catalogue.h"
 #include "filtering/filter_pass.h"
 #include "filtering/generation.h"
 #include "filtering/messages.h"
 #include "filtering/version.h"
-#include "web/bridge.h"
-#include "window/home_page.h"
-#include "window/layout.h"
-#include "window/notice.h"
+#include "form/counts_json.h"
+#include "form/groups.h"
+#include "form/home_page.h"
+#include "form/layout.h"
+#include "form/notice.h"
+#include "page_groups.h"
 
 #include <emscripten/bind.h>
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 namespace shrink2d::web {
 namespace {
@@ -95,44 +99,98 @@ struct PassResult {
     std::size_t position = 0;
 };
 
-// The names of each page's arrays and pairs, in the order the keyboard visits them.
-Json readingOrderJson()
+// The controls that show a group on the page: the window's, or the page's own.
+const layout::GroupControls* controlsOnThePage(ConditionGroup group)
 {
-    Json pages = Json::array();
-    for (const std::span<const layout::Row> page : layout::kPageLayouts) {
+    if (const layout::GroupControls* shown = layout::controlsOf(group, layout::kFormGroups)) {
+        return shown;
+    }
+    for (const PageGroup& own : kPageGroups) {
+        if (own.controls.group == group) return &own.controls;
+    }
+    return nullptr;
+}
+
+// The rows of a group of the page's own table, after frames frames of its page.
+void appendRows(std::vector<layout::Row>& rows, const PageGroup& own, int frames)
+{
+    const layout::GroupControls& names = own.controls;
+    rows.emplace_back(layout::FrameRow{names.frame, -1, {}, own.frame});
+    rows.emplace_back(layout::BoxesRow{frames, names.control, own.place});
+    if (!names.pair.empty()) rows.emplace_back(layout::PairRow{frames, names.pair, own.pair});
+    if (!own.label.caption.empty()) {
+        layout::LabelRow label = own.label;
+        label.frame = frames;
+        rows.emplace_back(label);
+    }
+}
+
+// The pages in order: each one's name, the window's rows and those of the page's own groups on
+// it, and the names of its arrays, pairs and boxes in the order the keyboard visits them.
+struct PagesJson {
+    Json names = Json::array();
+    Json rows = Json::array();
+    Json readingOrder = Json::array();
+};
+
+PagesJson pagesJson()
+{
+    PagesJson pages;
+    for (std::size_t index = 0; index < layout::kConditionPages.size(); ++index) {
+        const layout::Page& page = layout::kConditionPages[index];
+        std::vector<layout::Row> rows(page.rows.begin(), page.rows.end());
+        for (const PageGroup& own : kPageGroups) {
+            if (entryOf(own.controls.group).page != index) continue;
+            const auto frames = std::count_if(rows.begin(), rows.end(), [](const layout::Row& row) {
+                return std::holds_alternative<layout::FrameRow>(row);
+            });
+            appendRows(rows, own, static_cast<int>(frames));
+        }
+        pages.names.push_back(page.name);
+        pages.rows.push_back(tableJson(rows));
         Json names = Json::array();
-        for (const layout::PageStop& stop : layout::readingOrder(page)) names.push_back(stop.name);
-        pages.push_back(names);
+        for (const layout::PageStop& stop : layout::readingOrder(rows)) names.push_back(stop.name);
+        pages.readingOrder.push_back(names);
     }
     return pages;
 }
 
-// Everything the page builds its form from: the catalogue, the layout tables and the texts.
+// Everything the page builds its form from: the catalogue's groups that the page shows with the
+// controls that show them, the layout tables and the texts.
 std::string coreData()
 {
     Json groups = Json::array();
-    for (const ConditionEntry& entry : conditionCatalogue()) {
-        groups.push_back(
-            {{"key", entry.key},
-             {"caption", entry.caption},
-             {"boxCaptions", captionsJson(entry.boxCaptions)},
-             {"control", entry.control},
-             {"frame", entry.frame},
-             {"firstItem", entry.firstItem},
-             {"pair", entry.mode == nullptr ? Json(nullptr) : Json(entry.mode->control)},
-             {"description", entry.description},
-             {"fileKey", entry.fileKey}});
+    std::array<std::string_view, kModePairCount> pairControls{};
+    for (const ConditionEntry* shownEntry : pageGroups()) {
+        const ConditionEntry& entry = *shownEntry;
+        // A group missing from the tables is listed without controls, and the page lacks it.
+        const layout::GroupControls* controls = controlsOnThePage(entry.group);
+        const layout::GroupControls shown =
+            controls ? *controls : layout::GroupControls{.group = entry.group, .control = {}};
+        groups.push_back({{"key", entry.key},
+                          {"caption", entry.caption},
+                          {"boxCaptions", captionsJson(entry.boxCaptions)},
+                          {"digitRow", entry.isDigitRow()},
+                          {"page", entry.page},
+                          {"control", shown.control},
+                          {"frame", shown.frame},
+                          {"firstItem", shown.firstItem},
+                          {"pair", shown.pair.empty() ? Json(nullptr) : Json(shown.pair)},
+                          {"description", entry.description},
+                          {"option", entry.option},
+                          {"fileKey", entry.fileKey}});
+        if (entry.mode != nullptr) pairControls.at(indexOf(*entry.mode)) = shown.pair;
     }
     Json pairs = Json::array();
     for (const ModePair& pair : modePairs()) {
-        pairs.push_back({{"control", pair.control},
-                         {"frame", pair.frame},
-                         {"frameItem", pair.frameItem},
+        pairs.push_back({{"control", pairControls.at(indexOf(pair))},
+                         {"option", pair.option},
                          {"captions", captionsJson(kModeCaptions)},
                          {"patterns", patternsOf(pair)},
                          {"buttonDescriptions", captionsJson(kModeButtonDescriptions)},
                          {"frameDescription", kModeFrameDescription}});
     }
+    const PagesJson pages = pagesJson();
     return Json{{"version", SHRINK2D_VERSION},
                 {"title", "澄数2D缩水软件" + text(kTitleVersion) + "（本软件由澄数提供）"},
                 {"homePage", kHomePage},
@@ -144,13 +202,12 @@ std::string coreData()
                 {"pairs", pairs},
                 {"layout",
                  {{"window", boxJson(layout::kWindow)},
-                  {"pageNames", captionsJson(layout::kPageNames)},
+                  {"pageNames", pages.names},
                   {"pageSelectors", gridJson(layout::kPageSelectors)},
                   {"pages", boxJson(layout::kPages)},
                   {"form", tableJson(layout::kWindowLayout)},
-                  {"page0", tableJson(layout::kPage0Layout)},
-                  {"page1", tableJson(layout::kPage1Layout)},
-                  {"readingOrder", readingOrderJson()}}}}
+                  {"pageRows", pages.rows},
+                  {"readingOrder", pages.readingOrder}}}}
         .dump();
 }
 
@@ -207,7 +264,7 @@ std::string groupCounts(std::uintptr_t address, std::size_t length, const val& b
     if (const auto* unreadable = std::get_if<Unreadable>(&stats)) {
         return Json{{"unreadable", unreadableJson(*unreadable)}}.dump();
     }
-    return cli::statsJson(std::get<GroupStats>(stats));
+    return form::statsJson(std::get<GroupStats>(stats));
 }
 
 } // namespace

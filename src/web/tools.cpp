@@ -1,6 +1,7 @@
 // The second module of the web edition: the command line's history check and condition files,
 // through the same functions the command line calls. Loaded when a tool of "更多" is first used.
 
+#include "bridge.h"
 #include "cli/condition_file.h"
 #include "cli/condition_items.h"
 #include "cli/history.h"
@@ -11,7 +12,6 @@
 #include "filtering/filter_pass.h"
 #include "filtering/generation.h"
 #include "filtering/messages.h"
-#include "web/bridge.h"
 
 #include <emscripten/bind.h>
 #include <nlohmann/json.hpp>
@@ -31,8 +31,8 @@ using emscripten::val;
 Json settingsJson(const FilterSettings& settings)
 {
     Json boxes = Json::array();
-    for (const ConditionEntry& entry : conditionCatalogue()) {
-        boxes.push_back(tickedBoxes(entry, settings).to_ulong());
+    for (const ConditionEntry* entry : pageGroups()) {
+        boxes.push_back(tickedBoxes(*entry, settings).to_ulong());
     }
     Json kill = Json::array();
     for (const ModePair& pair : modePairs()) kill.push_back(isKill(pair, settings));

@@ -1,8 +1,9 @@
 #include "window/accessible_names.h"
 
 #include "filtering/catalogue.h"
+#include "form/groups.h"
+#include "form/layout.h"
 #include "window/form1.h"
-#include "window/layout.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -83,23 +84,30 @@ void nameControls(Form1& form)
         const CheckBoxArray& array = form.*row.array;
         describeBoxes(array, 0, array.Count(), text(row.position), text(row.description));
     }
-    for (const ConditionEntry& entry : conditionCatalogue()) {
-        describeBoxes(form.boxesNamed(entry.control), entry.firstItem,
+    for (const layout::GroupControls& row : layout::kFormGroups) {
+        const ConditionEntry& entry = entryOf(row.group);
+        describeBoxes(form.boxesNamed(row.control), row.firstItem,
                       static_cast<int>(entry.boxCount()), text(entry.caption),
                       text(entry.description));
     }
     // A pair is named by its first group; its frame's description matters because two of the
     // frames carry the same caption.
-    for (const ModePair& mode : modePairs()) {
-        const OptionArray& pair = form.pairNamed(mode.control);
-        const QString group = text(groupsOf(mode).front()->caption);
-        const QString patterns = text(patternsOf(mode));
+    for (const layout::GroupControls& row : layout::kFormGroups) {
+        const ModePair* mode = entryOf(row.group).mode;
+        if (mode == nullptr || groupsOf(*mode).front()->group != row.group) continue;
+        const OptionArray& pair = form.pairNamed(row.pair);
+        const QString group = text(entryOf(row.group).caption);
+        const QString patterns = text(patternsOf(*mode));
         for (int k = 0; k < pair.Count(); ++k) {
             describe(pair(k), group + ' ' + pair(k).text(),
                      text(kModeButtonDescriptions.at(static_cast<std::size_t>(k))).arg(patterns));
         }
-        form.frameNamed(mode.frame, mode.frameItem)
-            .setAccessibleDescription(text(kModeFrameDescription).arg(patterns));
+        for (const layout::Page& page : layout::kConditionPages) {
+            if (const layout::FrameRow* frame = layout::frameHolding(page.rows, row.pair)) {
+                form.frameNamed(frame->name, frame->item)
+                    .setAccessibleDescription(text(kModeFrameDescription).arg(patterns));
+            }
+        }
     }
     for (int k = 0; k < form.Option2.Count(); ++k) {
         const QString page = form.Option2(k).text();
@@ -115,7 +123,7 @@ void nameControls(Form1& form)
         }
     };
     nameFrames(layout::kWindowLayout);
-    for (const std::span<const layout::Row> page : layout::kPageLayouts) nameFrames(page);
+    for (const layout::Page& page : layout::kConditionPages) nameFrames(page.rows);
 
     describe(*form.Command1, form.Command1->text(), text("按一位、二位所勾数字生成全部号码"));
     describe(*form.Command3, form.Command3->text(), text("按所勾条件缩减结果中的号码"));

@@ -8,11 +8,12 @@
 #include "filtering/generation.h"
 #include "filtering/messages.h"
 #include "filtering/version.h"
+#include "form/groups.h"
+#include "form/home_page.h"
+#include "form/layout.h"
+#include "form/notice.h"
 #include "toolkit/fonts.h"
 #include "window/accessible_names.h"
-#include "window/home_page.h"
-#include "window/layout.h"
-#include "window/notice.h"
 #include "window/tab_order.h"
 
 #include <QButtonGroup>
@@ -144,8 +145,9 @@ const Member& memberNamed(const std::array<Member, N>& members, std::string_view
 std::vector<std::string_view> captionsOf(std::string_view array)
 {
     std::vector<std::string_view> captions;
-    for (const ConditionEntry& entry : conditionCatalogue()) {
-        if (entry.control == array) {
+    for (const layout::GroupControls& row : layout::kFormGroups) {
+        if (row.control == array) {
+            const ConditionEntry& entry = entryOf(row.group);
             captions.insert(captions.end(), entry.boxCaptions.begin(), entry.boxCaptions.end());
         }
     }
@@ -156,8 +158,8 @@ std::vector<std::string_view> captionsOf(std::string_view array)
 // The caption of a frame on page 0: the row it holds.
 std::string_view conditionCaptionOf(std::string_view frame)
 {
-    for (const ConditionEntry& entry : conditionCatalogue()) {
-        if (entry.frame == frame) return entry.caption;
+    for (const layout::GroupControls& row : layout::kFormGroups) {
+        if (row.frame == frame) return entryOf(row.group).caption;
     }
     return {};
 }
@@ -360,9 +362,9 @@ Form1::~Form1() = default;
 
 void Form1::buildControls()
 {
-    for (int k = 0; k < 4; ++k) {
-        auto* selector =
-            new ToggleOptionButton(qs(layout::kPageNames[static_cast<std::size_t>(k)]), this);
+    for (int k = 0; k < static_cast<int>(layout::kConditionPages.size()); ++k) {
+        auto* selector = new ToggleOptionButton(
+            qs(layout::kConditionPages[static_cast<std::size_t>(k)].name), this);
         selector->setGeometry(twips(layout::kPageSelectors.place(k)));
         selector->setFont(captionFont());
         selector->SetForeColor(k == 0 ? kRed : kWindowText);
@@ -388,26 +390,30 @@ void Form1::buildControls()
     // shows through.
     m_pages = new QStackedWidget(this);
     m_pages->setGeometry(twips(layout::kPages));
-    for (int k = 0; k < 4; ++k) {
+    for (std::size_t k = 0; k < layout::kConditionPages.size(); ++k) {
         auto* page = makeFrame(nullptr, "", QRect(), false);
         m_pages->addWidget(page);
         page->setGeometry(m_pages->rect()); // the stack sizes only the page in front
         Frame9.append(page);
     }
     m_pages->setCurrentIndex(0);
-    for (std::size_t k = 0; k < layout::kPageLayouts.size(); ++k) {
-        LayoutBuilder(*this, &Frame9(static_cast<int>(k)), true).build(layout::kPageLayouts[k]);
+    for (std::size_t k = 0; k < layout::kConditionPages.size(); ++k) {
+        LayoutBuilder(*this, &Frame9(static_cast<int>(k)), true)
+            .build(layout::kConditionPages[k].rows);
     }
 
-    // What the core reads: the digit rows, and each condition group's array and pair.
+    // What the core reads: the digit rows, and the array and pair of each group the window shows.
     m_controls.Text3 = Text3;
     m_controls.chk100 = ControlArray<CheckBoxControl>(chk100);
     m_controls.chk10 = ControlArray<CheckBoxControl>(chk10);
-    for (const ConditionEntry& entry : conditionCatalogue()) {
-        m_controls.*entry.boxes = ControlArray<CheckBoxControl>(boxesNamed(entry.control));
-    }
-    for (const ModePair& pair : modePairs()) {
-        m_controls.*pair.buttons = ControlArray<OptionButtonControl>(pairNamed(pair.control));
+    for (const layout::GroupControls& row : layout::kFormGroups) {
+        const ConditionEntry& entry = entryOf(row.group);
+        m_controls.groups[entry.index()] = ControlArray<CheckBoxControl>(
+            boxesNamed(row.control), row.firstItem, static_cast<int>(entry.boxCount()));
+        if (!row.pair.empty()) {
+            m_controls.pairs[indexOf(*entry.mode)] =
+                ControlArray<OptionButtonControl>(pairNamed(row.pair));
+        }
     }
 }
 

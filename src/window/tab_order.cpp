@@ -1,7 +1,7 @@
 #include "window/tab_order.h"
 
+#include "form/layout.h"
 #include "window/form1.h"
-#include "window/layout.h"
 
 #include <span>
 #include <vector>
@@ -23,8 +23,8 @@ void orderTabStops(Form1& form)
     append(order, form.chk10);
     order.push_back(form.Command1);
     append(order, form.Option2);
-    for (const std::span<const layout::Row> page : layout::kPageLayouts) {
-        for (const layout::PageStop& stop : layout::readingOrder(page)) {
+    for (const layout::Page& page : layout::kConditionPages) {
+        for (const layout::PageStop& stop : layout::readingOrder(page.rows)) {
             if (stop.isPair) {
                 append(order, form.pairNamed(stop.name));
             } else {

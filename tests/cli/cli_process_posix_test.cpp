@@ -1,9 +1,14 @@
 // The process tests that need what only POSIX systems have: file modes, FIFOs, symbolic links
 // and /dev.
+#include "cli/platform.h"
 #include "cli_process.h"
 #include "test_support.h"
 
+#include <sys/resource.h>
 #include <sys/stat.h>
+
+#include <cerrno>
+#include <csignal>
 
 #include <string>
 #include <string_view>
@@ -59,6 +64,26 @@ INSTANTIATE_TEST_SUITE_P(
                  "",
                  "l.txt"}),
     test::ByName());
+
+// A save whose write fails once the temporary file holds part of the text (the file-size limit
+// stops it, as a full disk would) leaves the old file as it was and nothing beside it.
+TEST_F(CliProcess, FailedSaveLeavesNoTemporaryFile)
+{
+    writeFile("c.json", "old");
+    rlimit limit{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const rlimit unlimited = limit;
+    limit.rlim_cur = 4;
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN); // the write then fails with EFBIG
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limit), 0);
+    const int error = cli::platform::replaceFile(utf8Of(m_dir / "c.json"), "{\"version\": 1}\n");
+    ::setrlimit(RLIMIT_FSIZE, &unlimited);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_EQ(error, EFBIG);
+    EXPECT_EQ(readFile(m_dir / "c.json"), "old");
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 1);
+}
 
 // A full disk is reported, in the player's language.
 TEST_F(CliProcess, FullDiskIsReported)

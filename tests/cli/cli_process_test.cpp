@@ -480,6 +480,37 @@ INSTANTIATE_TEST_SUITE_P(
                                   0}),
     test::ByName());
 
+// The groups beyond the window's rows on the hundred numbers, counts worked out by hand: 质 is
+// 1 2 3 5 7, five digits of ten; 中 is 3 to 6, four; 升 has the first digit below the second,
+// (100 - 10) / 2 numbers.
+struct CountCase {
+    const char* name;
+    Args args;
+    int count;
+};
+
+class CliCounts : public CliProcess, public testing::WithParamInterface<CountCase> {};
+
+TEST_P(CliCounts, LeaveWhatWasWorkedOutByHand)
+{
+    const CliRun result = run(GetParam().args);
+    EXPECT_EQ(result.exitCode, 0);
+    const std::size_t lineEnd = result.out.find('\n');
+    ASSERT_NE(lineEnd, std::string::npos);
+    EXPECT_EQ(result.out.substr(lineEnd + 1), countLine(GetParam().count) + "\n");
+    EXPECT_EQ(lineEnd, 3U * static_cast<std::size_t>(GetParam().count));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Groups, CliCounts,
+    testing::Values(CountCase{"PrimePrimeFixed", {"--prime", "质质"}, 25},
+                    CountCase{"PrimePrimeKilled", {"--prime", "PP", "--prime-mode", "kill"}, 75},
+                    CountCase{"MiddleMiddleFixed", {"--tier", "中中"}, 16},
+                    CountCase{"MiddleMiddleKilled", {"--tier", "mm", "--tier-mode", "杀"}, 84},
+                    CountCase{"RisingFixed", {"--shape", "升"}, 45},
+                    CountCase{"RisingKilled", {"--shape", "u", "--shape-mode", "kill"}, 55}),
+    test::ByName());
+
 TEST_F(CliProcess, EvenBigAndBigEvenLeaveFourNumbers)
 {
     EXPECT_EQ(run({"--parity-size", "偶大", "--size-parity", "大偶"}).out,

@@ -81,21 +81,21 @@ TEST(ParseConditions, ModesAndTheSharedMixedPair)
         requestFor({"--parity", "奇偶", "--parity-mode", "kill", "--size-parity", "SO",
                     "--parity-size-mode", "杀", "--size", "小小", "--size-mode", "定"})
             .settings;
-    EXPECT_EQ(settings.parity.ticked, (std::array<bool, 4>{false, false, false, true}));
+    EXPECT_EQ(settings.parity.ticked, (std::vector<bool>{false, false, false, true}));
     EXPECT_TRUE(settings.parity.kill);
     EXPECT_FALSE(settings.paritySize.isActive());
     EXPECT_TRUE(settings.paritySize.kill); // one pair governs both mixed groups
-    EXPECT_EQ(settings.sizeParity.ticked, (std::array<bool, 4>{false, false, false, true}));
+    EXPECT_EQ(settings.sizeParity.ticked, (std::vector<bool>{false, false, false, true}));
     EXPECT_TRUE(settings.sizeParity.kill);
-    EXPECT_EQ(settings.size.ticked, (std::array<bool, 4>{false, true, false, false}));
+    EXPECT_EQ(settings.size.ticked, (std::vector<bool>{false, true, false, false}));
     EXPECT_FALSE(settings.size.kill);
 }
 
 TEST(ParseConditions, AsciiLettersInEitherCase)
 {
     const FilterSettings settings = requestFor({"--parity", "eo,OE", "--size", "Bs"}).settings;
-    EXPECT_EQ(settings.parity.ticked, (std::array<bool, 4>{false, true, false, true}));
-    EXPECT_EQ(settings.size.ticked, (std::array<bool, 4>{false, false, true, false}));
+    EXPECT_EQ(settings.parity.ticked, (std::vector<bool>{false, true, false, true}));
+    EXPECT_EQ(settings.size.ticked, (std::vector<bool>{false, false, true, false}));
 }
 
 struct BadArgs {
@@ -206,7 +206,7 @@ TEST(ParseConditions, LetterSpellingsTickTheirCaption)
             for (const std::string& spelling :
                  {letters.at(first) + letters.at(second), first + letters.at(second)}) {
                 const FilterSettings settings = requestFor({option, spelling}).settings;
-                std::array<bool, 4> ticked{};
+                std::vector<bool> ticked(captions.size());
                 ticked[box] = true;
                 EXPECT_EQ((settings.*member).ticked, ticked) << option << " " << spelling;
             }

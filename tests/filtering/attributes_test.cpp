@@ -17,13 +17,15 @@ struct Classified {
     double sum;
     int sumTail;
     int span;
-    const char* texts; // firstChar secondChar road parity size paritySize sizeParity
+    // firstChar secondChar road parity size paritySize sizeParity prime tier shape
+    const char* texts;
 };
 
 std::string texts(const CandidateAttributes& a)
 {
     return a.firstChar + " " + a.secondChar + " " + a.roadPattern + " " + a.parityPattern + " " +
-           a.sizePattern + " " + a.paritySizePattern + " " + a.sizeParityPattern;
+           a.sizePattern + " " + a.paritySizePattern + " " + a.sizeParityPattern + " " +
+           a.primePattern + " " + a.tierPattern + " " + a.shapePattern;
 }
 
 class Attributes : public ::testing::TestWithParam<Classified> {};
@@ -43,16 +45,18 @@ TEST_P(Attributes, OfAReadableElement)
 INSTANTIATE_TEST_SUITE_P(
     Elements, Attributes,
     ::testing::Values(
-        Classified{"N05", "05", 5, 5, 5, "0 5 02 偶奇 小大 偶大 小奇"},
-        Classified{"N97", "97", 16, 6, 2, "9 7 01 奇奇 大大 奇大 大奇"},
-        Classified{"N00", "00", 0, 0, 0, "0 0 00 偶偶 小小 偶小 小偶"},
-        Classified{"N19", "19", 10, 0, 8, "1 9 10 奇奇 小大 奇大 小奇"},
-        Classified{"N82", "82", 10, 0, 6, "8 2 22 偶偶 大小 偶小 大偶"},
-        Classified{"N99", "99", 18, 8, 0, "9 9 00 奇奇 大大 奇大 大奇"},
-        Classified{"SizeBoundary45", "45", 9, 9, 1, "4 5 12 偶奇 小大 偶大 小奇"},
-        Classified{"SizeBoundary54", "54", 9, 9, 1, "5 4 21 奇偶 大小 奇小 大偶"},
-        Classified{"OneCharacterFillsBoth", "7", 14, 4, 0, "7 7 11 奇奇 大大 奇大 大奇"},
-        Classified{"ThreeCharactersUseTheEnds", "123", 4, 4, 2, "1 3 10 奇奇 小小 奇小 小奇"}),
+        Classified{"N05", "05", 5, 5, 5, "0 5 02 偶奇 小大 偶大 小奇 合质 小中 升"},
+        Classified{"N97", "97", 16, 6, 2, "9 7 01 奇奇 大大 奇大 大奇 合质 大大 降"},
+        Classified{"N00", "00", 0, 0, 0, "0 0 00 偶偶 小小 偶小 小偶 合合 小小 平"},
+        Classified{"N19", "19", 10, 0, 8, "1 9 10 奇奇 小大 奇大 小奇 质合 小大 升"},
+        Classified{"N82", "82", 10, 0, 6, "8 2 22 偶偶 大小 偶小 大偶 合质 大小 降"},
+        Classified{"N99", "99", 18, 8, 0, "9 9 00 奇奇 大大 奇大 大奇 合合 大大 平"},
+        Classified{"SizeBoundary45", "45", 9, 9, 1, "4 5 12 偶奇 小大 偶大 小奇 合质 中中 升"},
+        Classified{"SizeBoundary54", "54", 9, 9, 1, "5 4 21 奇偶 大小 奇小 大偶 质合 中中 降"},
+        Classified{"OneCharacterFillsBoth", "7", 14, 4, 0,
+                   "7 7 11 奇奇 大大 奇大 大奇 质质 大大 平"},
+        Classified{"ThreeCharactersUseTheEnds", "123", 4, 4, 2,
+                   "1 3 10 奇奇 小小 奇小 小奇 质质 小中 升"}),
     test::ByName());
 
 struct DigitClass {
@@ -60,11 +64,13 @@ struct DigitClass {
     int road;
     const char* parity;
     const char* size;
+    const char* prime;
+    const char* tier;
 };
 
 class PerDigit : public ::testing::TestWithParam<DigitClass> {};
 
-TEST_P(PerDigit, RoadParityAndSizeInBothPositions)
+TEST_P(PerDigit, ClassesInBothPositions)
 {
     const DigitClass& d = GetParam();
     const auto attrs = std::get<CandidateAttributes>(computeAttributes(std::string(1, d.digit)));
@@ -74,16 +80,22 @@ TEST_P(PerDigit, RoadParityAndSizeInBothPositions)
     EXPECT_EQ(attrs.paritySecond, d.parity);
     EXPECT_EQ(attrs.sizeFirst, d.size);
     EXPECT_EQ(attrs.sizeSecond, d.size);
+    EXPECT_EQ(attrs.primePattern, std::string(d.prime) + d.prime); // a one-digit element: dd
+    EXPECT_EQ(attrs.tierPattern, std::string(d.tier) + d.tier);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Digits, PerDigit,
-    ::testing::Values(DigitClass{'0', 0, "偶", "小"}, DigitClass{'1', 1, "奇", "小"},
-                      DigitClass{'2', 2, "偶", "小"}, DigitClass{'3', 0, "奇", "小"},
-                      DigitClass{'4', 1, "偶", "小"}, DigitClass{'5', 2, "奇", "大"},
-                      DigitClass{'6', 0, "偶", "大"}, DigitClass{'7', 1, "奇", "大"},
-                      DigitClass{'8', 2, "偶", "大"}, DigitClass{'9', 0, "奇", "大"}),
-    [](const auto& row) { return std::string(1, row.param.digit); });
+INSTANTIATE_TEST_SUITE_P(Digits, PerDigit,
+                         ::testing::Values(DigitClass{'0', 0, "偶", "小", "合", "小"},
+                                           DigitClass{'1', 1, "奇", "小", "质", "小"},
+                                           DigitClass{'2', 2, "偶", "小", "质", "小"},
+                                           DigitClass{'3', 0, "奇", "小", "质", "中"},
+                                           DigitClass{'4', 1, "偶", "小", "合", "中"},
+                                           DigitClass{'5', 2, "奇", "大", "质", "中"},
+                                           DigitClass{'6', 0, "偶", "大", "合", "中"},
+                                           DigitClass{'7', 1, "奇", "大", "质", "大"},
+                                           DigitClass{'8', 2, "偶", "大", "合", "大"},
+                                           DigitClass{'9', 0, "奇", "大", "合", "大"}),
+                         [](const auto& row) { return std::string(1, row.param.digit); });
 
 struct Unclassifiable {
     const char* name;

@@ -55,7 +55,16 @@ INSTANTIATE_TEST_SUITE_P(
                       OneBoxCase{"BigEvenFixed", ConditionGroup::SizeParity, 0, false, 75},
                       OneBoxCase{"SmallOddKilled", ConditionGroup::SizeParity, 3, true, 25},
                       OneBoxCase{"BigBigFixed", ConditionGroup::Size, 0, false, 75},
-                      OneBoxCase{"SmallBigKilled", ConditionGroup::Size, 3, true, 25}),
+                      OneBoxCase{"SmallBigKilled", ConditionGroup::Size, 3, true, 25},
+                      // 质 is 1 2 3 5 7, five digits; 合 the other five.
+                      OneBoxCase{"PrimePrimeFixed", ConditionGroup::Prime, 0, false, 75},
+                      OneBoxCase{"CompositePrimeKilled", ConditionGroup::Prime, 2, true, 25},
+                      // 小 is 0 to 2, 中 3 to 6, 大 7 to 9.
+                      OneBoxCase{"MiddleMiddleFixed", ConditionGroup::Tier, 4, false, 84},
+                      OneBoxCase{"TierSmallBigKilled", ConditionGroup::Tier, 6, true, 9},
+                      // 升 has the first digit below the second: 45 of the hundred.
+                      OneBoxCase{"RisingFixed", ConditionGroup::Shape, 0, false, 55},
+                      OneBoxCase{"LevelKilled", ConditionGroup::Shape, 1, true, 10}),
     test::ByName());
 
 // The mixed patterns share one pair: setting it sets both groups, and the others stay in fix.

@@ -63,11 +63,29 @@ TEST(GroupStats, CountsEachGroupOnItsOwnAndTheSurvivorsUnderTheTolerance)
     FilterSettings settings = threeGroups();
     settings.banker = test::digits({5}); // rejects the 81 numbers without a 5
     const auto stats = std::get<GroupStats>(groupStats(hundredNumbers(), settings, 1));
-    EXPECT_EQ(stats.rejectedBy, (std::array<std::size_t, 9>{81, 9, 0, 10, 0, 75, 0, 0, 0}));
+    std::array<std::size_t, kConditionGroupCount> rejectedBy{};
+    rejectedBy[entryOf(ConditionGroup::Banker).index()] = 81;
+    rejectedBy[entryOf(ConditionGroup::Sum).index()] = 9;
+    rejectedBy[entryOf(ConditionGroup::Span).index()] = 10;
+    rejectedBy[entryOf(ConditionGroup::Parity).index()] = 75;
+    EXPECT_EQ(stats.rejectedBy, rejectedBy);
     EXPECT_EQ(stats.in, 100U);
     // One rejection at most: the 16 that pass the rows lack a 5, and the 18 numbers other than
     // 55 that hold a 5 fail only 偶偶.
     EXPECT_EQ(stats.out, 16U + 18U);
+}
+
+// Under a tolerance the banker digits are a group like the others: 5 with the three groups and
+// tolerance 1 keeps the 16 numbers that pass the rows (none holds a 5) and the 18 that hold a 5
+// and fail only 偶偶 (every one but 55).
+TEST(TolerantPass, CountsTheBankerDigitsAsAGroup)
+{
+    FilterSettings settings = threeGroups();
+    settings.banker = test::digits({5});
+    const PassOutcome outcome = runTolerantPass(hundredNumbers(), settings, 1);
+    EXPECT_EQ(outcome.listText, "02 04 05 06 08 15 20 24 25 26 35 40 42 45 48 50 51 52 53 54 56 "
+                                "57 58 59 60 62 65 68 75 80 84 85 86 95 ");
+    EXPECT_EQ(outcome.countLine, test::countLine(34));
 }
 
 // Under a tolerance the banker digits no longer pre-filter the list, so an element they would

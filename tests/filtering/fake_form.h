@@ -3,11 +3,8 @@
 #include "filtering/catalogue.h"
 #include "filtering/controls.h"
 
-#include <algorithm>
+#include <array>
 #include <cstddef>
-#include <functional>
-#include <map>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,46 +43,34 @@ template <typename Base, typename Fake> ControlArray<Base> arrayOf(std::vector<F
     return array;
 }
 
-// The controls with this name; an unknown name throws, so that a test cannot pass on a typo.
-template <typename Map> auto& named(Map& controls, std::string_view name)
-{
-    const auto found = controls.find(name);
-    if (found == controls.end()) throw std::out_of_range("no control named " + std::string(name));
-    return found->second;
-}
-
-// The condition controls of the window in memory, built from the catalogue with its captions,
-// and in its state at start: every box unticked and "定" selected in every pair.
+// The condition controls in memory, a group's boxes and a pair's buttons each an array of their
+// own, with the catalogue's captions, and in the state at start: every box unticked and "定"
+// selected in every pair.
 struct FakeForm {
     FakeForm()
     {
         for (const ConditionEntry& entry : conditionCatalogue()) {
-            std::vector<FakeCheckBox>& array = boxes[std::string(entry.control)];
-            const auto first = static_cast<std::size_t>(entry.firstItem);
-            array.resize(std::max(array.size(), first + entry.boxCount()), FakeCheckBox(""));
-            for (std::size_t k = 0; k < entry.boxCount(); ++k) {
-                array[first + k].caption = entry.boxCaptions[k];
-            }
+            std::vector<FakeCheckBox>& array = boxes[entry.index()];
+            for (const std::string_view caption : entry.boxCaptions) array.emplace_back(caption);
         }
-        for (const ModePair& pair : modePairs()) {
-            pairs[std::string(pair.control)] = {FakeOptionButton(true), FakeOptionButton(false)};
-        }
+        for (auto& pair : pairs) pair = {FakeOptionButton(true), FakeOptionButton(false)};
     }
     FakeForm(const FakeForm&) = delete;
     FakeForm& operator=(const FakeForm&) = delete;
 
-    FakeCheckBox& box(std::string_view array, std::size_t item)
+    FakeCheckBox& box(ConditionGroup group, std::size_t item)
     {
-        return named(boxes, array).at(item);
+        return boxes.at(static_cast<std::size_t>(group)).at(item);
     }
-    // Ticks these items of the array: f.tick("Check32", 1, 6, 7).
-    template <typename... Items> void tick(std::string_view array, Items... items)
+    // Ticks these boxes of the group: f.tick(ConditionGroup::Road, 1, 6, 7).
+    template <typename... Items> void tick(ConditionGroup group, Items... items)
     {
-        ((box(array, static_cast<std::size_t>(items)).value = 1), ...);
+        ((box(group, static_cast<std::size_t>(items)).value = 1), ...);
     }
-    void selectKill(std::string_view pair)
+    // Selects 杀 in the pair that governs the group.
+    void selectKill(ConditionGroup group)
     {
-        std::vector<FakeOptionButton>& buttons = named(pairs, pair);
+        std::vector<FakeOptionButton>& buttons = pairs.at(indexOf(*entryOf(group).mode));
         buttons.at(0).value = false;
         buttons.at(1).value = true;
     }
@@ -94,18 +79,18 @@ struct FakeForm {
     {
         FormControls form;
         form.Text3 = &Text3;
-        for (const ConditionEntry& entry : conditionCatalogue()) {
-            form.*entry.boxes = arrayOf<CheckBoxControl>(named(boxes, entry.control));
+        for (std::size_t g = 0; g < boxes.size(); ++g) {
+            form.groups.at(g) = arrayOf<CheckBoxControl>(boxes[g]);
         }
-        for (const ModePair& pair : modePairs()) {
-            form.*pair.buttons = arrayOf<OptionButtonControl>(named(pairs, pair.control));
+        for (std::size_t p = 0; p < pairs.size(); ++p) {
+            form.pairs.at(p) = arrayOf<OptionButtonControl>(pairs[p]);
         }
         return form;
     }
 
     FakeTextBox Text3;
-    std::map<std::string, std::vector<FakeCheckBox>, std::less<>> boxes; // by control name
-    std::map<std::string, std::vector<FakeOptionButton>, std::less<>> pairs;
+    std::array<std::vector<FakeCheckBox>, kConditionGroupCount> boxes; // by catalogue index
+    std::array<std::vector<FakeOptionButton>, kModePairCount> pairs;
 };
 
 } // namespace shrink2d::test

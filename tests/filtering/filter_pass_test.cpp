@@ -36,12 +36,13 @@ std::string dropped(std::string_view before, std::string_view after)
 }
 
 // The press the way the window makes it: the banker step is dingdan::ApplyBankerFilter on a
-// buffer over Text3, reading the ticks of Check26.
+// buffer over Text3, reading the ticks of the banker digits.
 PassOutcome pressThroughTheControls(const std::string& text, const FilterSettings& settings)
 {
     test::FakeForm fake;
     fake.Text3.text = text;
-    for (std::size_t d = 0; d < 10; ++d) fake.box("Check26", d).value = settings.banker.test(d);
+    for (std::size_t d = 0; d < 10; ++d)
+        fake.box(ConditionGroup::Banker, d).value = settings.banker.test(d);
     FormControls form = fake.controls();
     TextBuffer list(fake.Text3);
     form.Text3 = &list;

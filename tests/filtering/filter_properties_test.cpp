@@ -48,7 +48,7 @@ protected:
             if (chance(6)) s.roads.values.push_back(std::stol(std::string(caption)));
         }
         for (PatternGroup* group : {&s.parity, &s.paritySize, &s.sizeParity, &s.size}) {
-            for (bool& ticked : group->ticked) ticked = chance(25);
+            for (auto&& ticked : group->ticked) ticked = chance(25);
             group->kill = chance(50);
         }
         return s;
@@ -135,12 +135,12 @@ TEST_F(RandomPasses, FixAndKillWithTheSameTicksSplitTheList)
         const std::string input = randomList();
         FilterSettings fixed = randomSettings();
         const auto [group, ticks] = randomTicks();
-        (fixed.*group).ticked = ticks;
+        (fixed.*group).ticked.assign(ticks.begin(), ticks.end());
         (fixed.*group).kill = false;
         FilterSettings killed = fixed;
         (killed.*group).kill = true;
         FilterSettings neither = fixed;
-        (neither.*group).ticked = {};
+        (neither.*group).ticked.assign(ticks.size(), false);
 
         const std::string allText = runFilterPass(input, neither).listText;
         const std::vector<std::string_view> all = splitCandidates(allText);
@@ -175,7 +175,8 @@ TEST_F(RandomPasses, AKillTickNeverAddsASurvivor)
         const auto [group, ticks] = randomTicks();
         PatternGroup& killing = patternKilled.*group;
         if (!killing.kill) continue;
-        for (std::size_t k = 0; k < ticks.size(); ++k) killing.ticked.at(k) |= ticks.at(k);
+        for (std::size_t k = 0; k < ticks.size(); ++k)
+            killing.ticked.at(k) = killing.ticked.at(k) || ticks.at(k);
         EXPECT_TRUE(isSubsequence(runFilterPass(input, patternKilled).listText, before)) << input;
     }
 }

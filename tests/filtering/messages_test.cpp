@@ -1,3 +1,4 @@
+#include "filtering/catalogue.h"
 #include "filtering/messages.h"
 
 #include "test_support.h"
@@ -8,6 +9,7 @@
 #include <regex>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace shrink2d {
 namespace {
@@ -39,8 +41,8 @@ bool holdsChinese(std::string_view text)
 const std::regex kLatinAllowedInChinese(
     R"re(--[a-z-]+|\{[1-9]\}|shrink2d-cli|UTF-8|UTF-16|GBK|JSON|"?(fix|kill|numbers|count)"?|version|[a-z]+\.(txt|json)|\b[EOBSNK]\b)re");
 // What an English message may spell in Chinese: the window's captions, which are names.
-const std::regex
-    kChineseAllowedInEnglish("1、组号|2、过滤|一位|二位|基本条件|特征条件|容错|偶|奇|大|小|、");
+const std::regex kChineseAllowedInEnglish(
+    "1、组号|2、过滤|一位|二位|基本条件|特征条件|高级条件|其他条件|容错|偶|奇|大|小|、");
 
 // The whole table at once: each message says the same thing in both languages, fills the same
 // places, and neither language borrows the other's words.
@@ -57,6 +59,32 @@ TEST(MessageTable, EveryMessageIsWholeInBothLanguages)
             std::regex_search(without(zh, kLatinAllowedInChinese), std::regex("[A-Za-z]{2,}")))
             << id << " " << zh;
         EXPECT_FALSE(holdsChinese(without(en, kChineseAllowedInEnglish))) << id << " " << en;
+    }
+}
+
+// The catalogue's help keeps to its language as the messages do; the English may name groups,
+// boxes and pattern characters as the window captions them, which are names.
+TEST(MessageTable, CatalogueHelpKeepsToItsLanguageToo)
+{
+    std::vector<Text> helps;
+    std::string names = "路";
+    for (const ConditionEntry& entry : conditionCatalogue()) {
+        helps.push_back(entry.help);
+        names += "|" + std::string(entry.caption);
+        for (const std::string_view caption : entry.boxCaptions)
+            names += "|" + std::string(caption);
+        for (const PatternLetter& letter : entry.letters)
+            names += "|" + std::string(letter.character);
+    }
+    for (const ModePair& pair : modePairs()) helps.push_back(pair.help);
+    const std::regex captions(names);
+    for (const Text& help : helps) {
+        const std::string zh(help.zh);
+        const std::string en(help.en);
+        EXPECT_FALSE(
+            std::regex_search(without(zh, kLatinAllowedInChinese), std::regex("[A-Za-z]{2,}")))
+            << zh;
+        EXPECT_FALSE(holdsChinese(without(en, captions))) << en;
     }
 }
 

@@ -11,7 +11,7 @@ function random(seed) {
   };
 }
 
-function randomSet(next, groups) {
+function randomSet(next, { groups, pairs }) {
   const mask = (count, p) => {
     let bits = 0;
     for (let k = 0; k < count; k += 1) if (next() < p) bits |= 1 << k;
@@ -21,12 +21,10 @@ function randomSet(next, groups) {
     first: mask(10, 0.8),
     second: mask(10, 0.8),
     boxes: groups.map((g) => (next() < 0.4 ? mask(g.boxCaptions.length, 0.3) : 0)),
-    kill: [next() < 0.5, next() < 0.5, next() < 0.5],
+    kill: pairs.map(() => next() < 0.5),
     tolerance: next() < 0.6 ? 0 : Math.floor(next() * 3),
   };
 }
-
-const DIGIT_KEYS = new Set(['banker', 'kill-tail', 'kill-span']);
 
 function cliArgs(set, data) {
   const digits = (bits) => [...Array(10).keys()].filter((k) => bits & (1 << k)).join('');
@@ -35,11 +33,10 @@ function cliArgs(set, data) {
   data.groups.forEach((group, g) => {
     if (!set.boxes[g]) return;
     const ticked = group.boxCaptions.filter((_, k) => set.boxes[g] & (1 << k));
-    args.push(`--${group.fileKey}`, ticked.join(DIGIT_KEYS.has(group.fileKey) ? '' : ','));
+    args.push(group.option, ticked.join(group.digitRow ? '' : ','));
   });
   data.pairs.forEach((pair, p) => {
-    const governed = data.groups.find((g) => g.pair === pair.control);
-    if (set.kill[p]) args.push(`--${governed.fileKey}-mode`, 'kill');
+    if (set.kill[p]) args.push(pair.option, 'kill');
   });
   return args;
 }
@@ -48,7 +45,7 @@ test('500 random condition sets through the module equal the CLI', async ({ form
   const data = await page.evaluate(async () => (await import('./core.js')).openCore()
     .then((core) => core.data));
   const next = random(20261208);
-  const sets = Array.from({ length: 500 }, () => randomSet(next, data.groups));
+  const sets = Array.from({ length: 500 }, () => randomSet(next, data));
   const outputs = await page.evaluate(async (all) => {
     const core = await (await import('./core.js')).openCore();
     return all.map((set) => {
@@ -68,26 +65,26 @@ test('20 random condition sets through the page controls equal the CLI', async (
     .then((core) => core.data));
   const next = random(7);
   for (let round = 0; round < 20; round += 1) {
-    const set = randomSet(next, data.groups);
+    const set = randomSet(next, data);
     await page.goto(site);
     await page.waitForSelector('html[data-ready]');
     for (let k = 0; k < 10; k += 1) {
       if (!(set.first & (1 << k))) await form.box(`一位 ${k}`).uncheck();
       if (!(set.second & (1 << k))) await form.box(`二位 ${k}`).uncheck();
     }
-    for (const showing of ['基本条件', '特征条件']) {
+    // Each page as the catalogue places its groups, the 定/杀 pairs with their first group.
+    for (const [index, showing] of data.layout.pageNames.entries()) {
+      if (!data.groups.some((group) => group.page === index)) continue;
       await form.showPage(showing);
       for (const [g, group] of data.groups.entries()) {
-        const onPage1 = group.pair !== null;
-        if (onPage1 !== (showing === '特征条件')) continue;
+        if (group.page !== index) continue;
         for (const [k, caption] of group.boxCaptions.entries()) {
           if (set.boxes[g] & (1 << k)) await form.box(`${group.caption} ${caption}`).check();
         }
+        const p = data.pairs.findIndex((pair) => pair.control === group.pair);
+        const first = data.groups.find((other) => other.pair === group.pair);
+        if (p >= 0 && set.kill[p] && first === group) await form.radio(`${group.caption} 杀`).check();
       }
-    }
-    for (const [p, pair] of data.pairs.entries()) {
-      const governed = data.groups.find((g) => g.pair === pair.control);
-      if (set.kill[p]) await form.radio(`${governed.caption} 杀`).check();
     }
     await page.locator('#tolerance').selectOption(String(set.tolerance));
     await form.generate();

@@ -18,6 +18,24 @@ test('start state: notice, page 0 in front, 定 selected, digit rows ticked', as
   await expect(form.box('杀和值 18')).not.toBeChecked();
 });
 
+// The page's tables cover every group the catalogue gives the page: each box and 定/杀 pair stands
+// on the group's page, named as the window names its rows.
+test('every group the page shows stands on its page, named by its row', async ({ form, page }) => {
+  const misplaced = await page.evaluate(async () => {
+    const { data } = await (await import('./core.js')).openCore();
+    const pageOf = new Map([...document.querySelectorAll('#form [aria-label]')].map((node) =>
+      [node.getAttribute('aria-label'), node.closest('.page')?.getAttribute('aria-label')]));
+    return data.groups.flatMap((group) => {
+      const names = group.boxCaptions.map((box) => `${group.caption} ${box}`);
+      if (group.pair && data.groups.find((g) => g.pair === group.pair) === group) {
+        names.push(`${group.caption} 定`, `${group.caption} 杀`);
+      }
+      return names.filter((name) => pageOf.get(name) !== data.layout.pageNames[group.page]);
+    });
+  });
+  expect(misplaced).toEqual([]);
+});
+
 test('generate: 100, then 杀跨度 0 and filter: 90', async ({ form }) => {
   await form.generate();
   expect(await form.texts()).toEqual([ALL, count(100)]);

@@ -1,4 +1,4 @@
-#include "window/notice.h"
+#include "form/notice.h"
 #include "window_test_support.h"
 
 #include <QClipboard>

@@ -1,9 +1,11 @@
 #include "test_support.h"
-#include "window/notice.h"
 #include "window_test_support.h"
 
 #include "filtering/candidate_list.h"
+#include "filtering/catalogue.h"
 #include "filtering/version.h"
+#include "form/groups.h"
+#include "form/notice.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -104,6 +106,22 @@ TEST_F(WindowTest, PageZeroInFrontWithItsSelectorPressedInAndRed)
     for (int k = 1; k < 4; ++k) EXPECT_FALSE(form->Frame9(k).isVisible());
     // All four pages share one place.
     for (int k = 1; k < 4; ++k) EXPECT_EQ(form->Frame9(k).geometry(), form->Frame9(0).geometry());
+}
+
+// The window's table names the controls of exactly the groups the catalogue gives it, and the
+// core reads each group through its own boxes, with the catalogue's captions.
+TEST_F(WindowTest, ShowsTheGroupsTheCatalogueGivesItAndNoOther)
+{
+    for (const ConditionEntry& entry : conditionCatalogue()) {
+        SCOPED_TRACE(std::string(entry.caption));
+        EXPECT_EQ(layout::controlsOf(entry.group, layout::kFormGroups) != nullptr,
+                  entry.shownBy.window);
+        const ControlArray<CheckBoxControl>& boxes = form->controls().groups.at(entry.index());
+        ASSERT_EQ(boxes.Count(), entry.shownBy.window ? static_cast<int>(entry.boxCount()) : 0);
+        for (int k = 0; k < boxes.Count(); ++k) {
+            EXPECT_EQ(boxes(k).Caption(), entry.boxCaptions[static_cast<std::size_t>(k)]);
+        }
+    }
 }
 
 TEST_F(WindowTest, FixKillPairsStartOnFixWithFixedColours)

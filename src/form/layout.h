@@ -10,6 +10,7 @@
 #include <span>
 #include <string_view>
 #include <tuple>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -87,8 +88,6 @@ constexpr Grid modePair(int left, int top, int width) { return {{left, top, widt
 inline constexpr Box kWindow{0, 0, 8220, 5580};
 
 // The page selectors, Option2 items 0 to 3, and the pages, Frame9 items 0 to 3, all in one place.
-inline constexpr std::array<std::string_view, 4> kPageNames = {"基本条件", "特征条件", "高级条件",
-                                                               "其他条件"};
 inline constexpr Grid kPageSelectors{{1320, 240, 1095, 375}, 1080, 0, 4};
 inline constexpr Box kPages{1320, 600, 4335, 4935};
 
@@ -139,8 +138,39 @@ inline constexpr auto kPage1Layout = std::to_array<Row>({
     LabelRow{2, "Label3", "小：0到4 大：5到9", {1320, 795, 1935, 255}},
 });
 
-// The pages that hold controls, by page index.
-inline constexpr std::array<std::span<const Row>, 2> kPageLayouts = {kPage0Layout, kPage1Layout};
+// A condition page: the caption of its selector and the rows the window draws on it.
+struct Page {
+    std::string_view name;
+    std::span<const Row> rows;
+};
+
+// The pages by index. "高级条件" and "其他条件" are empty in the window.
+inline constexpr std::array<Page, 4> kConditionPages = {{
+    {"基本条件", kPage0Layout},
+    {"特征条件", kPage1Layout},
+    {"高级条件", {}},
+    {"其他条件", {}},
+}};
+
+// The frame row of a table that holds the named control; null when no row names it.
+inline const FrameRow* frameHolding(std::span<const Row> table, std::string_view control)
+{
+    std::vector<const FrameRow*> frames;
+    for (const Row& row : table) {
+        if (const auto* frame = std::get_if<FrameRow>(&row)) {
+            frames.push_back(frame);
+            continue;
+        }
+        const auto [in, name] = std::visit(
+            [](const auto& r) -> std::pair<int, std::string_view> {
+                if constexpr (requires { r.frame; }) return {r.frame, r.name};
+                return {-1, {}};
+            },
+            row);
+        if (name == control) return frames.at(static_cast<std::size_t>(in));
+    }
+    return nullptr;
+}
 
 // A check-box array or a 定/杀 pair of a page.
 struct PageStop {
