@@ -159,6 +159,19 @@ function makePair(row) {
   return holder;
 }
 
+// The text box of a group typed as numbers, named by the group as its boxes would be.
+function makeTypedBox(row) {
+  const g = data.groups.findIndex((group) => group.control === row.name);
+  const group = data.groups[g];
+  const box = place(el('textarea', `text typed ${row.name}`), row.box);
+  box.setAttribute('aria-label', group.caption);
+  box.title = `${group.caption}：${group.description}`;
+  box.spellcheck = false;
+  box.dataset.group = g;
+  controls[row.name] = box;
+  return box;
+}
+
 function makeControl(row, onPage) {
   switch (row.kind) {
     case 'boxes': return makeBoxes(row, onPage);
@@ -174,6 +187,7 @@ function makeControl(row, onPage) {
       return button;
     }
     case 'text': {
+      if (onPage) return makeTypedBox(row);
       const box = place(el(row.multiLine ? 'textarea' : 'input', `text ${row.name}`), row.box);
       box.setAttribute('aria-label', row.multiLine ? '结果' : '共计');
       box.title = `${row.multiLine ? '结果' : '共计'}：${DESCRIPTIONS[row.name]}`;
@@ -259,9 +273,12 @@ function showTolerance() {
 
 // The settings the condition pages stand for, as the core takes them.
 function settings() {
-  const boxes = data.groups.map(() => 0);
+  const boxes = data.groups.map((group) => (group.typed ? '' : 0));
   for (const input of form.querySelectorAll('input[data-group]')) {
     if (input.checked) boxes[input.dataset.group] |= 1 << input.dataset.bit;
+  }
+  for (const box of form.querySelectorAll('textarea[data-group]')) {
+    boxes[box.dataset.group] = box.value;
   }
   const kill = data.pairs.map((pair) => controls[pair.control][1].checked);
   return { boxes, kill, tolerance };
@@ -271,6 +288,9 @@ function settings() {
 function applySettings(next) {
   for (const input of form.querySelectorAll('input[data-group]')) {
     input.checked = (next.boxes[input.dataset.group] & (1 << input.dataset.bit)) !== 0;
+  }
+  for (const box of form.querySelectorAll('textarea[data-group]')) {
+    box.value = next.boxes[box.dataset.group];
   }
   data.pairs.forEach((pair, k) => { controls[pair.control][next.kill[k] ? 1 : 0].checked = true; });
   tolerance = next.tolerance;

@@ -53,8 +53,9 @@ export async function openTools() {
       history: (content, fileName, last, settings, first, second) =>
         JSON.parse(module.historyReport(content, fileName, last, settings.boxes, settings.kill,
           settings.tolerance, first, second)),
+      // {file} or {error}
       writeConditions: (settings) =>
-        module.writeConditions(settings.boxes, settings.kill, settings.tolerance),
+        JSON.parse(module.writeConditions(settings.boxes, settings.kill, settings.tolerance)),
       readConditions: (content) => JSON.parse(module.readConditions(content)),
       notText: (source) => module.notText(source),
     }));

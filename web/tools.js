@@ -178,14 +178,15 @@ export function setupTools(page) {
       const body = $('stats').tBodies[0];
       const result = core.stats(page.list(), settings);
       body.replaceChildren();
-      if (result.unreadable) {
-        $('stats-message').textContent = `无法统计：${result.unreadable.message}`;
+      if (result.unreadable || result.refused) {
+        $('stats-message').textContent =
+          `无法统计：${result.refused ?? result.unreadable.message}`;
         $('stats-in').textContent = '';
         $('stats-out').textContent = '';
         return;
       }
       data.groups.forEach((group, g) => {
-        if (settings.boxes[g] === 0) return;
+        if (!result.active.includes(group.key)) return;
         const row = document.createElement('tr');
         cell(row, 'th', group.caption).scope = 'row';
         cell(row, 'td', String(result.rows[group.key]));
@@ -338,7 +339,12 @@ export function setupTools(page) {
     }
     const module = await tools(say);
     if (!module) return;
-    all[name] = module.writeConditions(page.settings());
+    const written = module.writeConditions(page.settings());
+    if (written.error) {
+      say(`没有保存：${written.error}`);
+      return;
+    }
+    all[name] = written.file;
     try {
       localStorage.setItem(SCHEMES_KEY, JSON.stringify(all));
     } catch {
@@ -371,7 +377,12 @@ export function setupTools(page) {
     const module = await tools(say);
     if (!module) return;
     const name = `${$('scheme-name').value.trim() || 'conditions'}.json`;
-    download(name, module.writeConditions(page.settings()), 'application/json');
+    const written = module.writeConditions(page.settings());
+    if (written.error) {
+      say(`没有下载：${written.error}`);
+      return;
+    }
+    download(name, written.file, 'application/json');
     say(`已下载方案文件“${name}”`);
   });
   filePicker('scheme-file', async (file) => {

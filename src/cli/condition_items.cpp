@@ -66,6 +66,10 @@ std::string spellingsOf(const ConditionEntry& entry, Language language)
     if (entry.holdsNumbers()) {
         return say(Message::NumberRange, language, {"0", std::to_string(entry.boxCount() - 1)});
     }
+    if (entry.isTyped()) {
+        return say(Message::NumberRange, language,
+                   {std::string(entry.boxCaptions.front()), std::string(entry.boxCaptions.back())});
+    }
     if (entry.letters.empty()) return joined(entry.boxCaptions);
     std::vector<std::string> letters;
     for (const std::string_view caption : entry.boxCaptions) {

@@ -5,6 +5,7 @@
 #include "cli11_quirks.h"
 #include "filtering/catalogue.h"
 #include "filtering/messages.h"
+#include "filtering/typed_numbers.h"
 #include "filtering/utf8.h"
 #include "filtering/version.h"
 #include "help_format.h"
@@ -200,6 +201,16 @@ private:
         return boxes;
     }
 
+    // Numbers as a player types them into a text box: "05,17 99".
+    Boxes readNumbers(const std::string& option, const std::string& text) const
+    {
+        auto read = readTypedNumbers(text, m_language);
+        if (const auto* problem = std::get_if<std::string>(&read)) {
+            refuse(Message::TypedNumbersInOption, option, text, *problem);
+        }
+        return std::get<NumberSet>(read);
+    }
+
     // A whole number from low to high, without sign or blanks.
     std::size_t readNumber(const std::string& option, const std::string& number, std::size_t low,
                            std::size_t high) const
@@ -266,18 +277,20 @@ private:
         const bool chinese = m_language == Language::Chinese;
         std::string text = std::string(entry.caption) + (chinese ? "：" : ": ") +
                            std::string(entry.help.in(m_language));
-        if (!entry.holdsNumbers()) {
+        if (!entry.holdsNumbers() && !entry.isTyped()) {
             text += say(Message::EachOneOf, m_language, {spellingsOf(entry, m_language)});
         }
         text += chinese ? "。" : ".";
-        const Message type = entry.isDigitRow()                        ? Message::TypeDigits
-                             : entry.kind == ConditionKind::KillValues ? Message::TypeNumbers
-                             : isPattern                               ? Message::TypePatterns
-                                                                       : Message::TypeRoads;
+        const Message type = entry.isDigitRow() ? Message::TypeDigits
+                             : entry.kind == ConditionKind::KillValues || entry.isTyped()
+                                 ? Message::TypeNumbers
+                             : isPattern ? Message::TypePatterns
+                                         : Message::TypeRoads;
         value(name, type, text + "\n" + word(Message::ExampleLabel) + std::string(entry.example),
               [this, &entry, name](const std::string& v) {
-                  const Boxes boxes = entry.isDigitRow() ? Boxes(readDigits(name, v).to_ulong())
-                                                         : readList(entry, name, v);
+                  const Boxes boxes = entry.isTyped()      ? readNumbers(name, v)
+                                      : entry.isDigitRow() ? Boxes(readDigits(name, v).to_ulong())
+                                                           : readList(entry, name, v);
                   setTickedBoxes(entry, request.settings, boxes);
               });
         const ModePair* pair = pairAfter(entry);

@@ -279,6 +279,26 @@ const std::array<ConditionEntry, kConditionGroupCount> kCatalogue = {{
      [](const FilterSettings& s, const CandidateAttributes& a) {
          return s.shape.rejects(a.shapePattern);
      }},
+    {ConditionGroup::KillNumbers,
+     "numbers",
+     "杀号",
+     ConditionKind::KillNumbers,
+     kTwoDigitCaptions,
+     {},
+     kBeyondTheWindow,
+     3,
+     nullptr,
+     "去掉框中所写的号码：两位数字，号码之间用空格或逗号隔开",
+     "--kill-numbers",
+     {"去掉这些号码（两位数字 00 到 99，用逗号或空格隔开）",
+      "drop these numbers (two digits each, 00 to 99, separated by commas or blanks)"},
+     "--kill-numbers 05,17,99",
+     "kill-numbers",
+     &FilterSettings::killedNumbers,
+     [](const FilterSettings& s, const CandidateAttributes& a) {
+         return s.killedNumbers.test(
+             static_cast<std::size_t>(lenientValue(a.firstChar) * 10 + lenientValue(a.secondChar)));
+     }},
 }};
 
 template <typename... Visitors> struct Overloaded : Visitors... {
@@ -338,6 +358,7 @@ Boxes tickedBoxes(const ConditionEntry& entry, const FilterSettings& settings)
                            ticked[k] = (settings.*group).ticked.at(k);
                        }
                    },
+                   [&](NumberSet FilterSettings::*numbers) { ticked = settings.*numbers; },
                },
                entry.field);
     return ticked;
@@ -349,7 +370,7 @@ void storeBoxes(const ConditionEntry& entry, FilterSettings& settings, Boxes tic
     std::visit(Overloaded{
                    // A banker box's caption is its index: box k is digit k.
                    [&](DigitSet FilterSettings::*digits) {
-                       settings.*digits = DigitSet(ticked.to_ulong() & 0x3FFU);
+                       settings.*digits = DigitSet((ticked & Boxes(0x3FFU)).to_ulong());
                    },
                    [&](NumericKill FilterSettings::*kill) {
                        (settings.*kill).values.clear();
@@ -365,6 +386,8 @@ void storeBoxes(const ConditionEntry& entry, FilterSettings& settings, Boxes tic
                            patterns.ticked[k] = ticked[k];
                        }
                    },
+                   // A typed group's box k is the number k.
+                   [&](NumberSet FilterSettings::*numbers) { settings.*numbers = ticked; },
                },
                entry.field);
 }
@@ -395,6 +418,7 @@ bool isActive(const ConditionEntry& entry, const FilterSettings& settings)
             [&](DigitSet FilterSettings::*digits) { return (settings.*digits).any(); },
             [&](NumericKill FilterSettings::*kill) { return !(settings.*kill).values.empty(); },
             [&](PatternGroup FilterSettings::*group) { return (settings.*group).isActive(); },
+            [&](NumberSet FilterSettings::*numbers) { return (settings.*numbers).any(); },
         },
         entry.field);
 }

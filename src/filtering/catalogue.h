@@ -28,9 +28,10 @@ enum class ConditionGroup : std::size_t {
     Size,
     Prime,
     Tier,
-    Shape
+    Shape,
+    KillNumbers
 };
-inline constexpr std::size_t kConditionGroupCount = 12;
+inline constexpr std::size_t kConditionGroupCount = 13;
 
 // Which front ends show a group. Each builds the groups it shows and no other; the core judges
 // every group, shown or not, and a group a front end does not show stays as the settings start.
@@ -43,15 +44,17 @@ inline constexpr FrontEnds kEveryFrontEnd{};
 inline constexpr FrontEnds kBeyondTheWindow{false, true, true};
 
 // How a group's boxes are read: digits that a number must hold, values whose numbers are
-// dropped, road patterns dropped, or patterns kept (定) or dropped (杀).
-enum class ConditionKind { BankerDigits, KillValues, RoadPairs, Pattern };
+// dropped, road patterns dropped, patterns kept (定) or dropped (杀), or numbers dropped as such,
+// which players type into a text box rather than tick (a box for each of 00 to 99).
+enum class ConditionKind { BankerDigits, KillValues, RoadPairs, Pattern, KillNumbers };
 
-// The ticked boxes of one group, bit k for the group's box k; the longest row, the sums, has 19.
-using Boxes = std::bitset<19>;
+// The ticked boxes of one group, bit k for the group's box k; a typed group has one for each of
+// the numbers 00 to 99.
+using Boxes = std::bitset<100>;
 
 // Where a group's part of the settings lives.
 using SettingsField = std::variant<DigitSet FilterSettings::*, NumericKill FilterSettings::*,
-                                   PatternGroup FilterSettings::*>;
+                                   PatternGroup FilterSettings::*, NumberSet FilterSettings::*>;
 
 // A fix/kill pair of option buttons, which one or two pattern groups share.
 struct ModePair {
@@ -105,6 +108,8 @@ struct ConditionEntry {
     std::size_t boxCount() const { return boxCaptions.size(); }
     // True for the groups typed as one run of digits: each box is the digit of its index.
     bool isDigitRow() const { return boxCount() == 10 && kind != ConditionKind::RoadPairs; }
+    // True for a group typed into a text box as numbers (00 to 99), each of its boxes a number.
+    bool isTyped() const { return kind == ConditionKind::KillNumbers; }
     // True when the settings hold the group's values as numbers rather than captions.
     bool holdsNumbers() const
     {

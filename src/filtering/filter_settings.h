@@ -3,6 +3,8 @@
 #include "filtering/generation.h"
 
 #include <array>
+#include <bitset>
+#include <cstddef>
 #include <span>
 #include <string>
 #include <string_view>
@@ -27,6 +29,25 @@ inline constexpr std::array<std::string_view, 9> kTierCaptions = {
     "大大", "大中", "大小", "中大", "中中", "中小", "小大", "小中", "小小"};
 inline constexpr std::array<std::string_view, 3> kShapeCaptions = {"升", "平", "降"};
 inline constexpr std::array<std::string_view, 2> kModeCaptions = {"定", "杀"};
+
+// The numbers 00 to 99 written as the list writes them, "00" first: the captions of a group typed
+// as numbers into a text box.
+inline constexpr std::array<char, 200> kTwoDigitChars = [] {
+    std::array<char, 200> chars{};
+    for (std::size_t n = 0; n < 100; ++n) {
+        chars[2 * n] = static_cast<char>('0' + n / 10);
+        chars[2 * n + 1] = static_cast<char>('0' + n % 10);
+    }
+    return chars;
+}();
+inline constexpr std::array<std::string_view, 100> kTwoDigitCaptions = [] {
+    std::array<std::string_view, 100> captions{};
+    for (std::size_t n = 0; n < 100; ++n) captions[n] = {kTwoDigitChars.data() + 2 * n, 2};
+    return captions;
+}();
+
+// A set of the numbers 00 to 99, bit n for the number n.
+using NumberSet = std::bitset<100>;
 
 // A kill row (sums, sum tails, spans, roads): the values of the ticked boxes' captions.
 struct NumericKill {
@@ -64,6 +85,7 @@ struct FilterSettings {
     PatternGroup prime = PatternGroup::withCaptions(kPrimeCaptions);
     PatternGroup tier = PatternGroup::withCaptions(kTierCaptions);
     PatternGroup shape = PatternGroup::withCaptions(kShapeCaptions);
+    NumberSet killedNumbers;
 
     bool operator==(const FilterSettings&) const = default;
 };

@@ -34,6 +34,12 @@ constexpr std::array<MessageEntry, static_cast<std::size_t>(Count)> kMessages = 
      {"第 {1} 项 {2} 多于两位数字：每个号码是两位数字，号码之间用空格隔开。",
       "element {1} {2} has more than two digits: each number is two digits, and numbers are "
       "separated by blanks."}},
+    {NotTypedNumber,
+     {"第 {1} 项 {2} 不是号码：请写 00 到 99 的两位数字，号码之间用空格或逗号隔开。",
+      "item {1} {2} is not a number: write two-digit numbers from 00 to 99, separated by blanks or "
+      "commas."}},
+    {TypedNumbersInOption, {"{1} {2}：{3}", "{1} {2}: {3}"}},
+    {TypedNumbersInGroup, {"{1}：{2}", "{1}: {2}"}},
 
     {StandardInput, {"标准输入", "standard input"}},
     {StandardOutput, {"标准输出", "standard output"}},

@@ -27,6 +27,9 @@ enum class Message : std::size_t {
     FileListAdvice,
     OneDigitElement,
     LongElement,
+    NotTypedNumber,
+    TypedNumbersInOption,
+    TypedNumbersInGroup,
     // Files: what a file is to the run, and why it cannot be used.
     StandardInput,
     StandardOutput,

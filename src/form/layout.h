@@ -178,8 +178,8 @@ struct PageStop {
     bool isPair;
 };
 
-// The arrays and pairs of a page in reading order, the order the keyboard visits them: frames
-// from top to bottom, within a frame from left to right, then from top to bottom.
+// The arrays, pairs and text boxes of a page in reading order, the order the keyboard visits them:
+// frames from top to bottom, within a frame from left to right, then from top to bottom.
 inline std::vector<PageStop> readingOrder(std::span<const Row> page)
 {
     struct Placed {
@@ -203,6 +203,11 @@ inline std::vector<PageStop> readingOrder(std::span<const Row> page)
                               pair->grid.first.left,
                               pair->grid.first.top,
                               {pair->name, true}});
+        } else if (const auto* text = std::get_if<TextRow>(&row)) {
+            placed.push_back({frameTops.at(static_cast<std::size_t>(text->frame)),
+                              text->box.left,
+                              text->box.top,
+                              {text->name, false}});
         }
     }
     std::stable_sort(placed.begin(), placed.end(), [](const Placed& a, const Placed& b) {

@@ -116,7 +116,11 @@ void appendRows(std::vector<layout::Row>& rows, const PageGroup& own, int frames
 {
     const layout::GroupControls& names = own.controls;
     rows.emplace_back(layout::FrameRow{names.frame, -1, {}, own.frame});
-    rows.emplace_back(layout::BoxesRow{frames, names.control, own.place});
+    if (entryOf(names.group).isTyped()) {
+        rows.emplace_back(layout::TextRow{frames, names.control, true, own.place.first});
+    } else {
+        rows.emplace_back(layout::BoxesRow{frames, names.control, own.place});
+    }
     if (!names.pair.empty()) rows.emplace_back(layout::PairRow{frames, names.pair, own.pair});
     if (!own.label.caption.empty()) {
         layout::LabelRow label = own.label;
@@ -167,18 +171,21 @@ std::string coreData()
         const layout::GroupControls* controls = controlsOnThePage(entry.group);
         const layout::GroupControls shown =
             controls ? *controls : layout::GroupControls{.group = entry.group, .control = {}};
-        groups.push_back({{"key", entry.key},
-                          {"caption", entry.caption},
-                          {"boxCaptions", captionsJson(entry.boxCaptions)},
-                          {"digitRow", entry.isDigitRow()},
-                          {"page", entry.page},
-                          {"control", shown.control},
-                          {"frame", shown.frame},
-                          {"firstItem", shown.firstItem},
-                          {"pair", shown.pair.empty() ? Json(nullptr) : Json(shown.pair)},
-                          {"description", entry.description},
-                          {"option", entry.option},
-                          {"fileKey", entry.fileKey}});
+        groups.push_back(
+            {{"key", entry.key},
+             {"caption", entry.caption},
+             // A typed group's numbers are typed, not ticked.
+             {"boxCaptions", entry.isTyped() ? Json::array() : captionsJson(entry.boxCaptions)},
+             {"typed", entry.isTyped()},
+             {"digitRow", entry.isDigitRow()},
+             {"page", entry.page},
+             {"control", shown.control},
+             {"frame", shown.frame},
+             {"firstItem", shown.firstItem},
+             {"pair", shown.pair.empty() ? Json(nullptr) : Json(shown.pair)},
+             {"description", entry.description},
+             {"option", entry.option},
+             {"fileKey", entry.fileKey}});
         if (entry.mode != nullptr) pairControls.at(indexOf(*entry.mode)) = shown.pair;
     }
     Json pairs = Json::array();
@@ -230,9 +237,18 @@ std::string countLineOf(std::uintptr_t address, std::size_t length)
 PassResult filterPass(std::uintptr_t address, std::size_t length, const val& boxes, const val& kill,
                       unsigned tolerance)
 {
-    const PassOutcome outcome =
-        runTolerantPass(memoryText(address, length), settingsFrom(boxes, kill), tolerance);
     PassResult result;
+    FilterSettings settings;
+    try {
+        settings = settingsFrom(boxes, kill);
+    } catch (const SettingsRefused& refused) {
+        // Nothing filtered: the list stays as it is, and the message says what to correct.
+        result.stopped = true;
+        result.listText = memoryText(address, length);
+        result.message = refused.message;
+        return result;
+    }
+    const PassOutcome outcome = runTolerantPass(memoryText(address, length), settings, tolerance);
     result.listWasEmpty = outcome.listWasEmpty;
     result.listText = outcome.listText;
     if (outcome.unreadable) {
@@ -250,21 +266,39 @@ PassResult filterPass(std::uintptr_t address, std::size_t length, const val& box
 long passCount(std::uintptr_t address, std::size_t length, const val& boxes, const val& kill,
                unsigned tolerance)
 {
-    const PassOutcome outcome =
-        runTolerantPass(memoryText(address, length), settingsFrom(boxes, kill), tolerance);
-    return outcome.unreadable ? -1 : static_cast<long>(countCandidates(outcome.listText));
+    try {
+        const PassOutcome outcome =
+            runTolerantPass(memoryText(address, length), settingsFrom(boxes, kill), tolerance);
+        return outcome.unreadable ? -1 : static_cast<long>(countCandidates(outcome.listText));
+    } catch (const SettingsRefused&) {
+        return -1;
+    }
 }
 
-// {"rows":{…},"in":N,"out":K} as --stats --json prints it, or {"unreadable":{…}}.
+// {"rows":{…},"in":N,"out":K} as --stats --json prints it with "active":[keys…] of the groups in
+// use, {"unreadable":{…}} for a list it
+// cannot read, or {"refused": message} for settings the boxes cannot stand for.
 std::string groupCounts(std::uintptr_t address, std::size_t length, const val& boxes,
                         const val& kill, unsigned tolerance)
 {
-    const auto stats =
-        groupStats(memoryText(address, length), settingsFrom(boxes, kill), tolerance);
+    FilterSettings settings;
+    try {
+        settings = settingsFrom(boxes, kill);
+    } catch (const SettingsRefused& refused) {
+        return Json{{"refused", refused.message}}.dump();
+    }
+    const auto stats = groupStats(memoryText(address, length), settings, tolerance);
     if (const auto* unreadable = std::get_if<Unreadable>(&stats)) {
         return Json{{"unreadable", unreadableJson(*unreadable)}}.dump();
     }
-    return form::statsJson(std::get<GroupStats>(stats));
+    // And, for the page's table, the keys of the groups in use, as the command line lists them.
+    std::string json = form::statsJson(std::get<GroupStats>(stats));
+    Json active = Json::array();
+    for (const ConditionEntry* entry : pageGroups()) {
+        if (isActive(*entry, settings)) active.push_back(entry->key);
+    }
+    json.resize(json.rfind('}'));
+    return json + ",\"active\":" + active.dump() + "}";
 }
 
 } // namespace

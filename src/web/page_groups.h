@@ -37,6 +37,11 @@ inline constexpr auto kPageGroups = std::to_array<PageGroup>({
      {{960, 360, 735, 375}, 720, 0, 3},
      layout::modePair(240, 360, 735),
      {0, "Label22", "升：一位<二位 平：相同 降：一位>二位", {240, 915, 3735, 255}}},
+    {{ConditionGroup::KillNumbers, "Text4", 0, "Frame13", {}},
+     {120, 240, 4095, 1875},
+     {{240, 360, 3615, 1095}, 0, 0, 1},
+     {},
+     {0, "Label23", "两位数字，如 05 17 99", {240, 1515, 3615, 255}}},
 });
 
 } // namespace shrink2d::web

@@ -12,6 +12,7 @@
 #include "filtering/filter_pass.h"
 #include "filtering/generation.h"
 #include "filtering/messages.h"
+#include "filtering/typed_numbers.h"
 
 #include <emscripten/bind.h>
 #include <nlohmann/json.hpp>
@@ -32,7 +33,11 @@ Json settingsJson(const FilterSettings& settings)
 {
     Json boxes = Json::array();
     for (const ConditionEntry* entry : pageGroups()) {
-        boxes.push_back(tickedBoxes(*entry, settings).to_ulong());
+        if (entry->isTyped()) {
+            boxes.push_back(typedNumbers(tickedBoxes(*entry, settings)));
+        } else {
+            boxes.push_back(tickedBoxes(*entry, settings).to_ulong());
+        }
     }
     Json kill = Json::array();
     for (const ModePair& pair : modePairs()) kill.push_back(isKill(pair, settings));
@@ -61,7 +66,12 @@ std::string historyReport(const std::string& content, const std::string& source,
     if (last.value && draws.size() > *last.value) {
         draws.erase(draws.begin(), draws.end() - static_cast<std::ptrdiff_t>(*last.value));
     }
-    const FilterSettings settings = settingsFrom(boxes, kill);
+    FilterSettings settings;
+    try {
+        settings = settingsFrom(boxes, kill);
+    } catch (const SettingsRefused& refused) {
+        return Json{{"error", refused.message}}.dump();
+    }
     const DigitSet firstDigits(first & 0x3FFU);
     const DigitSet secondDigits(second & 0x3FFU);
     const PassOutcome full =
@@ -87,11 +97,16 @@ std::string historyReport(const std::string& content, const std::string& source,
     return json + "]}";
 }
 
-// A condition file as --save-conditions writes it, naming the groups in use and the modes set
-// to kill.
+// {"file": text} with the condition file --save-conditions writes, naming the groups in use and
+// the modes set to kill; or {"error": message} for settings the page's boxes cannot stand for.
 std::string writeConditions(const val& boxes, const val& kill, unsigned tolerance)
 {
-    const FilterSettings settings = settingsFrom(boxes, kill);
+    FilterSettings settings;
+    try {
+        settings = settingsFrom(boxes, kill);
+    } catch (const SettingsRefused& refused) {
+        return Json{{"error", refused.message}}.dump();
+    }
     std::vector<std::string_view> given;
     for (const ConditionEntry& entry : conditionCatalogue()) {
         if (isActive(entry, settings)) given.push_back(entry.fileKey);
@@ -99,7 +114,7 @@ std::string writeConditions(const val& boxes, const val& kill, unsigned toleranc
     for (const ModePair& pair : modePairs()) {
         if (isKill(pair, settings)) given.push_back(pair.fileKey);
     }
-    return cli::conditionFileText(settings, tolerance, given);
+    return Json{{"file", cli::conditionFileText(settings, tolerance, given)}}.dump();
 }
 
 // The settings and tolerance of a condition file, read as --conditions reads it, or

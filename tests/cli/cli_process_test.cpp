@@ -508,7 +508,10 @@ INSTANTIATE_TEST_SUITE_P(
                     CountCase{"MiddleMiddleFixed", {"--tier", "中中"}, 16},
                     CountCase{"MiddleMiddleKilled", {"--tier", "mm", "--tier-mode", "杀"}, 84},
                     CountCase{"RisingFixed", {"--shape", "升"}, 45},
-                    CountCase{"RisingKilled", {"--shape", "u", "--shape-mode", "kill"}, 55}),
+                    CountCase{"RisingKilled", {"--shape", "u", "--shape-mode", "kill"}, 55},
+                    CountCase{"KillNumbers", {"--kill-numbers", "05,17,99"}, 97},
+                    // As players type them: full-width commas, blanks, twice the same number.
+                    CountCase{"KillNumbersAsTyped", {"--kill-numbers", "05，17 99、05"}, 97}),
     test::ByName());
 
 TEST_F(CliProcess, EvenBigAndBigEvenLeaveFourNumbers)

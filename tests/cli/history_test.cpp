@@ -222,7 +222,7 @@ TEST(HistoryReport, JsonHasEveryGroupRow)
         R"({"line":4,"issue":"2026004","number":"00","kept":true,"rejected_by":["span"]}],)"
         R"("summary":{"draws":4,"kept":3,"longest_miss_run":1,"current_miss_run":0,"numbers_per_draw":99},)"
         R"("rows":{"banker":0,"sum":2,"tail":0,"span":2,"road":0,"parity":0,"parity_size":0,)"
-        R"("size_parity":0,"size":0,"prime":0,"tier":0,"shape":0}})"
+        R"("size_parity":0,"size":0,"prime":0,"tier":0,"shape":0,"numbers":0}})"
         "\n");
 }
 
@@ -238,11 +238,12 @@ TEST(StatsReport, ActiveGroupsInTextEveryGroupInJson)
                                                            "rejected by 杀跨度 (span)  10\n"
                                                            "in                         100\n"
                                                            "out                        81\n");
-    EXPECT_EQ(form::statsJson(stats),
-              R"({"rows":{"banker":0,"sum":9,"tail":0,"span":10,"road":0,"parity":0,)"
-              R"("parity_size":0,"size_parity":0,"size":0,"prime":0,"tier":0,"shape":0},)"
-              R"("in":100,"out":81})"
-              "\n");
+    EXPECT_EQ(
+        form::statsJson(stats),
+        R"({"rows":{"banker":0,"sum":9,"tail":0,"span":10,"road":0,"parity":0,)"
+        R"("parity_size":0,"size_parity":0,"size":0,"prime":0,"tier":0,"shape":0,"numbers":0},)"
+        R"("in":100,"out":81})"
+        "\n");
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "filtering/candidate_list.h"
 #include "filtering/generation.h"
+#include "filtering/typed_numbers.h"
 
 #include "test_support.h"
 
@@ -53,6 +54,28 @@ TEST(PastedList, TakesTheWrittenFormOnlyWhenItHoldsASeparator)
     EXPECT_EQ(pastedList(",，\r\n"), "");
     EXPECT_EQ(pastedList("7"), "7");
     EXPECT_EQ(pastedList("0５\xE3\x80"), "0５\xE3\x80"); // a cut separator is none
+}
+
+// The numbers typed into a text box: the set as the box shows it again, or what the player reads.
+TEST(TypedNumbers, TakeTwoDigitsBetweenAnySeparatorAndNameTheFirstItemThatIsNot)
+{
+    const auto read = [](std::string_view text, Language language = Language::Chinese) {
+        auto result = readTypedNumbers(text, language);
+        if (const auto* numbers = std::get_if<NumberSet>(&result)) return typedNumbers(*numbers);
+        return "! " + std::get<std::string>(result);
+    };
+    EXPECT_EQ(read(""), "");
+    EXPECT_EQ(read(" ，\r\n"), "");
+    EXPECT_EQ(read("99\t05，17、00；42;05\u300031\r\n"), "00 05 17 31 42 99");
+    EXPECT_EQ(read("05 5 17"), "! 第 2 项 “5” 只有一位数字：请在前面补 0，写成 05。");
+    EXPECT_EQ(read("123"),
+              "! 第 1 项 “123” 多于两位数字：每个号码是两位数字，号码之间用空格隔开。");
+    EXPECT_EQ(
+        read("05 ０５", Language::English),
+        "! item 2 \"０５\" is not a number: write two-digit numbers from 00 to 99, separated by "
+        "blanks or commas.");
+    EXPECT_EQ(read("05-17"),
+              "! 第 1 项 “05-17” 不是号码：请写 00 到 99 的两位数字，号码之间用空格或逗号隔开。");
 }
 
 TEST(CountLine, HasSevenBlanksAsciiColonAndNoBlankBeforeTheUnit)

@@ -64,7 +64,9 @@ INSTANTIATE_TEST_SUITE_P(
                       OneBoxCase{"TierSmallBigKilled", ConditionGroup::Tier, 6, true, 9},
                       // 升 has the first digit below the second: 45 of the hundred.
                       OneBoxCase{"RisingFixed", ConditionGroup::Shape, 0, false, 55},
-                      OneBoxCase{"LevelKilled", ConditionGroup::Shape, 1, true, 10}),
+                      OneBoxCase{"LevelKilled", ConditionGroup::Shape, 1, true, 10},
+                      // A typed group's box k is the number k: 05 alone, not 50.
+                      OneBoxCase{"KillNumber05", ConditionGroup::KillNumbers, 5, false, 1}),
     test::ByName());
 
 // The mixed patterns share one pair: setting it sets both groups, and the others stay in fix.

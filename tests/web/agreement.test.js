@@ -17,10 +17,18 @@ function randomSet(next, { groups, pairs }) {
     for (let k = 0; k < count; k += 1) if (next() < p) bits |= 1 << k;
     return bits;
   };
+  // A typed group's numbers, as players separate them.
+  const separators = [' ', ',', '，', '、', '\n'];
+  const numbers = () => [...Array(100).keys()].filter(() => next() < 0.1)
+    .map((n) => String(n).padStart(2, '0'))
+    .map((n, k) => (k === 0 ? n : separators[Math.floor(next() * separators.length)] + n)).join('');
   return {
     first: mask(10, 0.8),
     second: mask(10, 0.8),
-    boxes: groups.map((g) => (next() < 0.4 ? mask(g.boxCaptions.length, 0.3) : 0)),
+    boxes: groups.map((g) => {
+      if (g.typed) return next() < 0.4 ? numbers() : '';
+      return next() < 0.4 ? mask(g.boxCaptions.length, 0.3) : 0;
+    }),
     kill: pairs.map(() => next() < 0.5),
     tolerance: next() < 0.6 ? 0 : Math.floor(next() * 3),
   };
@@ -32,6 +40,10 @@ function cliArgs(set, data) {
     '--tolerance', String(set.tolerance)];
   data.groups.forEach((group, g) => {
     if (!set.boxes[g]) return;
+    if (group.typed) {
+      args.push(group.option, set.boxes[g]);
+      return;
+    }
     const ticked = group.boxCaptions.filter((_, k) => set.boxes[g] & (1 << k));
     args.push(group.option, ticked.join(group.digitRow ? '' : ','));
   });
@@ -78,6 +90,10 @@ test('20 random condition sets through the page controls equal the CLI', async (
       await form.showPage(showing);
       for (const [g, group] of data.groups.entries()) {
         if (group.page !== index) continue;
+        if (group.typed) {
+          await page.getByRole('textbox', { name: group.caption, exact: true }).fill(set.boxes[g]);
+          continue;
+        }
         for (const [k, caption] of group.boxCaptions.entries()) {
           if (set.boxes[g] & (1 << k)) await form.box(`${group.caption} ${caption}`).check();
         }

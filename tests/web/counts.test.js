@@ -18,6 +18,8 @@ const CASES = [
   { name: 'shape-fixed', page: '高级条件', boxes: ['升平降 升'], args: ['--shape', '升'], count: 45 },
   { name: 'shape-killed', page: '高级条件', boxes: ['升平降 升'], kill: '升平降 杀',
     args: ['--shape', '升', '--shape-mode', 'kill'], count: 55 },
+  { name: 'kill-numbers', page: '其他条件', text: { box: '杀号', value: '05，17\n99' },
+    args: ['--kill-numbers', '05,17,99'], count: 97 },
 ];
 
 for (const c of CASES) {
@@ -49,3 +51,14 @@ for (const c of CASES) {
     expect(await form.texts()).toEqual([list, line]);
   });
 }
+
+test('杀号 with an item that is not a number: the message names it, the list stays', async ({ form, page }) => {
+  await form.generate();
+  const [list, line] = await form.texts();
+  await form.showPage('其他条件');
+  await page.getByRole('textbox', { name: '杀号', exact: true }).fill('05 5');
+  await form.filter();
+  await expect(page.locator('#message-text'))
+    .toHaveText('杀号：第 2 项 “5” 只有一位数字：请在前面补 0，写成 05。');
+  expect(await form.texts()).toEqual([list, line]);
+});
