@@ -13,6 +13,7 @@
 #include "filtering/messages.h"
 #include "filtering/version.h"
 #include "form/counts_json.h"
+#include "form/descriptions.h"
 #include "form/groups.h"
 #include "form/home_page.h"
 #include "form/layout.h"
@@ -156,7 +157,8 @@ PagesJson pagesJson()
 }
 
 // Everything the page builds its form from: the catalogue's groups that the page shows with the
-// controls that show them, the layout tables and the texts.
+// controls that show them, the layout tables and the texts, the names and descriptions of the
+// other controls among them.
 std::string coreData()
 {
     Json groups = Json::array();
@@ -190,6 +192,15 @@ std::string coreData()
                          {"buttonDescriptions", captionsJson(kModeButtonDescriptions)},
                          {"frameDescription", kModeFrameDescription}});
     }
+    Json digitRows = Json::object();
+    for (const layout::DigitRow& row : layout::kDigitRows) {
+        digitRows[text(row.control)] = {{"position", row.position},
+                                        {"description", row.description}};
+    }
+    Json descriptions = Json::object();
+    for (const layout::ControlDescription& row : layout::kControlDescriptions) {
+        descriptions[text(row.control)] = {{"name", row.name}, {"description", row.description}};
+    }
     const PagesJson pages = pagesJson();
     return Json{{"version", SHRINK2D_VERSION},
                 {"title", "澄数2D缩水软件" + text(kTitleVersion) + "（本软件由澄数提供）"},
@@ -198,6 +209,9 @@ std::string coreData()
                 {"emptyListPrompt", kEmptyListPrompt},
                 {"notice", kNotice},
                 {"digitCaptions", captionsJson({kNumberCaptions.data(), 10})},
+                {"digitRows", digitRows},
+                {"controls", descriptions},
+                {"pageSelectorDescription", layout::kPageSelectorDescription},
                 {"groups", groups},
                 {"pairs", pairs},
                 {"layout",
