@@ -39,12 +39,6 @@ function place(node, [left, top, width, height]) {
   return node;
 }
 
-function gridBox(grid, k) {
-  const [left, top, width, height] = grid.first;
-  return [left + grid.across * (k % grid.perRow), top + grid.down * Math.floor(k / grid.perRow),
-    width, height];
-}
-
 function rank(node) {
   const key = ORDER.indexOf(node.dataset.name);
   return key < 0 ? ORDER.length : key;
@@ -104,7 +98,7 @@ function makeBoxes(row, onPage) {
         describe(description, caption));
       input.checked = true;
       input.dataset.digit = k;
-      holder.append(place(label, gridBox(row.grid, k)));
+      holder.append(place(label, row.places[k]));
       inputs.push(input);
     });
   } else {
@@ -116,7 +110,7 @@ function makeBoxes(row, onPage) {
           describe(group.description, caption));
         input.dataset.group = g;
         input.dataset.bit = bit;
-        holder.append(place(label, gridBox(row.grid, k)));
+        holder.append(place(label, row.places[k]));
         inputs[k] = input;
       });
     });
@@ -134,7 +128,7 @@ function makePair(row) {
   holder.setAttribute('role', 'radiogroup');
   holder.setAttribute('aria-label', `${governed[0].caption} 定或杀`);
   const inputs = pair.captions.map((caption, k) => {
-    const label = place(el('label', `opt mode-${k}`), gridBox(row.grid, k));
+    const label = place(el('label', `opt mode-${k}`), row.places[k]);
     const input = el('input');
     input.type = 'radio';
     input.name = row.name;
@@ -209,7 +203,7 @@ function buildForm() {
   selectors.setAttribute('aria-label', '条件页');
   const pages = place(el('div', 'pages'), layout.pages);
   controls.Option2 = layout.pageNames.map((name, k) => {
-    const label = place(el('label', 'tog selector'), gridBox(layout.pageSelectors, k));
+    const label = place(el('label', 'tog selector'), layout.pageSelectors[k]);
     const input = el('input');
     input.type = 'radio';
     input.name = 'Option2';
