@@ -387,7 +387,7 @@ function wire() {
   });
 }
 
-document.title = data.title + data.homePage.toUpperCase();
+document.title = data.title;
 document.getElementById('title').textContent = document.title;
 document.getElementById('message-title').textContent = data.messageTitle;
 buildForm();

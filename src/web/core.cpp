@@ -18,6 +18,7 @@
 #include "form/home_page.h"
 #include "form/layout.h"
 #include "form/notice.h"
+#include "form/title.h"
 #include "page_groups.h"
 
 #include <emscripten/bind.h>
@@ -232,7 +233,7 @@ std::string coreData()
     const PagesJson pages = pagesJson();
     const Json selectors = placesJson(layout::kPageSelectors, layout::kConditionPages.size());
     return Json{{"version", SHRINK2D_VERSION},
-                {"title", "澄数2D缩水软件" + text(kTitleVersion) + "（本软件由澄数提供）"},
+                {"title", formTitle()},
                 {"homePage", kHomePage},
                 {"messageTitle", kMessageTitle},
                 {"emptyListPrompt", kEmptyListPrompt},
