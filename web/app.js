@@ -1,6 +1,7 @@
-// The classic form, built from the window's layout tables and the condition catalogue that the
-// core module exports, and its behaviour: generation, the filter pass, pages and highlighting,
-// the home page. Every rule runs in the core; this file only reads and writes the controls.
+// The classic form, built from the window's layout tables, control descriptions and condition
+// catalogue that the core module exports, and its behaviour: generation, the filter pass, pages
+// and highlighting, the home page. Every rule runs in the core; this file only reads and writes
+// the controls.
 import { openCore } from './core.js';
 import { setupTools } from './tools.js';
 
@@ -19,17 +20,6 @@ const { layout } = data;
 // follows the controls of its frame; a frame takes the place of the first control it holds.
 const ORDER = ['Label1', 'chk100', 'Label2', 'chk10', 'Command1', 'Option2',
   ...layout.readingOrder.flat(), 'Label3', 'Text3', 'Text1', 'Command3', 'Command2'];
-// The digit rows are named by the label above their column.
-const DIGIT_ROWS = { chk100: '一位', chk10: '二位' };
-// What the buttons and boxes do, as the window describes them to screen readers.
-const DESCRIPTIONS = {
-  Command1: '按一位、二位所勾数字生成全部号码',
-  Command3: '按所勾条件缩减结果中的号码',
-  Command2: '在浏览器中打开主页',
-  Text3: '号码列表，每个号码后跟一个空格，可复制，也可自行输入',
-  Text1: '结果中的号码个数',
-};
-const DIGIT_DESCRIPTIONS = { chk100: '组号时一位可以是%1', chk10: '组号时二位可以是%1' };
 
 const form = document.getElementById('form');
 const controls = {}; // name -> element (single controls) or array of inputs (arrays)
@@ -47,12 +37,6 @@ function place(node, [left, top, width, height]) {
   node.classList.add('at');
   node.style.cssText += `--l:${left};--t:${top};--w:${width};--h:${height}`;
   return node;
-}
-
-function gridBox(grid, k) {
-  const [left, top, width, height] = grid.first;
-  return [left + grid.across * (k % grid.perRow), top + grid.down * Math.floor(k / grid.perRow),
-    width, height];
 }
 
 function rank(node) {
@@ -109,11 +93,12 @@ function makeBoxes(row, onPage) {
   const inputs = [];
   if (!onPage) {
     data.digitCaptions.forEach((caption, k) => {
-      const { label, input } = toggle('digit', caption, `${DIGIT_ROWS[row.name]} ${caption}`,
-        describe(DIGIT_DESCRIPTIONS[row.name], caption));
+      const { position, description } = data.digitRows[row.name];
+      const { label, input } = toggle('digit', caption, `${position} ${caption}`,
+        describe(description, caption));
       input.checked = true;
       input.dataset.digit = k;
-      holder.append(place(label, gridBox(row.grid, k)));
+      holder.append(place(label, row.places[k]));
       inputs.push(input);
     });
   } else {
@@ -125,7 +110,7 @@ function makeBoxes(row, onPage) {
           describe(group.description, caption));
         input.dataset.group = g;
         input.dataset.bit = bit;
-        holder.append(place(label, gridBox(row.grid, k)));
+        holder.append(place(label, row.places[k]));
         inputs[k] = input;
       });
     });
@@ -143,7 +128,7 @@ function makePair(row) {
   holder.setAttribute('role', 'radiogroup');
   holder.setAttribute('aria-label', `${governed[0].caption} 定或杀`);
   const inputs = pair.captions.map((caption, k) => {
-    const label = place(el('label', `opt mode-${k}`), gridBox(row.grid, k));
+    const label = place(el('label', `opt mode-${k}`), row.places[k]);
     const input = el('input');
     input.type = 'radio';
     input.name = row.name;
@@ -182,15 +167,16 @@ function makeControl(row, onPage) {
     case 'command': {
       const button = place(el('button', `cmd ${row.name}`, row.caption), row.box);
       button.type = 'button';
-      button.title = `${row.caption}：${DESCRIPTIONS[row.name]}`;
+      button.title = `${row.caption}：${data.controls[row.name].description}`;
       controls[row.name] = button;
       return button;
     }
     case 'text': {
       if (onPage) return makeTypedBox(row);
       const box = place(el(row.multiLine ? 'textarea' : 'input', `text ${row.name}`), row.box);
-      box.setAttribute('aria-label', row.multiLine ? '结果' : '共计');
-      box.title = `${row.multiLine ? '结果' : '共计'}：${DESCRIPTIONS[row.name]}`;
+      const { name, description } = data.controls[row.name];
+      box.setAttribute('aria-label', name);
+      box.title = `${name}：${description}`;
       box.spellcheck = false;
       if (!row.multiLine) box.type = 'text';
       controls[row.name] = box;
@@ -231,12 +217,12 @@ function buildForm() {
   selectors.setAttribute('aria-label', '条件页');
   const pages = place(el('div', 'pages'), layout.pages);
   controls.Option2 = layout.pageNames.map((name, k) => {
-    const label = place(el('label', 'tog selector'), gridBox(layout.pageSelectors, k));
+    const label = place(el('label', 'tog selector'), layout.pageSelectors[k]);
     const input = el('input');
     input.type = 'radio';
     input.name = 'Option2';
     input.checked = k === 0;
-    input.title = `${name}：显示${name}页`;
+    input.title = `${name}：${describe(data.pageSelectorDescription, name)}`;
     label.append(input, el('span', 'face', name));
     selectors.append(label);
     return input;
@@ -421,7 +407,7 @@ function wire() {
   });
 }
 
-document.title = data.title + data.homePage.toUpperCase();
+document.title = data.title;
 document.getElementById('title').textContent = document.title;
 document.getElementById('message-title').textContent = data.messageTitle;
 buildForm();

@@ -13,10 +13,12 @@
 #include "filtering/messages.h"
 #include "filtering/version.h"
 #include "form/counts_json.h"
+#include "form/descriptions.h"
 #include "form/groups.h"
 #include "form/home_page.h"
 #include "form/layout.h"
 #include "form/notice.h"
+#include "form/title.h"
 #include "page_groups.h"
 
 #include <emscripten/bind.h>
@@ -37,17 +39,48 @@ using emscripten::val;
 
 std::string text(std::string_view view) { return std::string(view); }
 
+// The digits 0 to 9, a box each in a digit row.
+constexpr std::size_t kDigits = 10;
+
 Json boxJson(const layout::Box& box) { return {box.left, box.top, box.width, box.height}; }
 
-Json gridJson(const layout::Grid& grid)
+// Where items 0 to count - 1 of a grid stand.
+Json placesJson(const layout::Grid& grid, std::size_t count)
 {
-    return {{"first", boxJson(grid.first)},
-            {"across", grid.across},
-            {"down", grid.down},
-            {"perRow", grid.perRow}};
+    Json places = Json::array();
+    for (int k = 0; k < static_cast<int>(count); ++k) places.push_back(boxJson(grid.place(k)));
+    return places;
 }
 
-// One row of a layout table, tagged with its kind, with the fields that kind of row has.
+// The controls that show a group on the page: the window's, or the page's own.
+const layout::GroupControls* controlsOnThePage(ConditionGroup group)
+{
+    if (const layout::GroupControls* shown = layout::controlsOf(group, layout::kFormGroups)) {
+        return shown;
+    }
+    for (const PageGroup& own : kPageGroups) {
+        if (own.controls.group == group) return &own.controls;
+    }
+    return nullptr;
+}
+
+// How many boxes an array holds on the page: a digit row's ten, or those of the groups it shows.
+std::size_t boxesOf(std::string_view array)
+{
+    const auto isDigitRow = [array](const layout::DigitRow& row) { return row.control == array; };
+    if (std::any_of(layout::kDigitRows.begin(), layout::kDigitRows.end(), isDigitRow))
+        return kDigits;
+    std::size_t count = 0;
+    for (const ConditionEntry* entry : pageGroups()) {
+        const layout::GroupControls* shown = controlsOnThePage(entry->group);
+        if (shown == nullptr || shown->control != array) continue;
+        count = std::max(count, static_cast<std::size_t>(shown->firstItem) + entry->boxCount());
+    }
+    return count;
+}
+
+// One row of a layout table, tagged with its kind, with the fields that kind of row has; an
+// array's or a pair's grid as the place of each of its items.
 template <typename Row> Json rowJson(const char* kind, const Row& row)
 {
     Json json = {{"kind", kind}};
@@ -56,15 +89,24 @@ template <typename Row> Json rowJson(const char* kind, const Row& row)
     if constexpr (requires { row.item; }) json["item"] = row.item;
     if constexpr (requires { row.caption; }) json["caption"] = row.caption;
     if constexpr (requires { row.multiLine; }) json["multiLine"] = row.multiLine;
-    if constexpr (requires { row.grid; }) json["grid"] = gridJson(row.grid);
     if constexpr (requires { row.box; }) json["box"] = boxJson(row.box);
     return json;
 }
 
 struct RowJson {
     Json operator()(const layout::FrameRow& row) const { return rowJson("frame", row); }
-    Json operator()(const layout::BoxesRow& row) const { return rowJson("boxes", row); }
-    Json operator()(const layout::PairRow& row) const { return rowJson("pair", row); }
+    Json operator()(const layout::BoxesRow& row) const
+    {
+        Json json = rowJson("boxes", row);
+        json["places"] = placesJson(row.grid, boxesOf(row.name));
+        return json;
+    }
+    Json operator()(const layout::PairRow& row) const
+    {
+        Json json = rowJson("pair", row);
+        json["places"] = placesJson(row.grid, kModeCaptions.size());
+        return json;
+    }
     Json operator()(const layout::LabelRow& row) const { return rowJson("label", row); }
     Json operator()(const layout::CommandRow& row) const { return rowJson("command", row); }
     Json operator()(const layout::TextRow& row) const { return rowJson("text", row); }
@@ -98,18 +140,6 @@ struct PassResult {
     std::string message;
     std::size_t position = 0;
 };
-
-// The controls that show a group on the page: the window's, or the page's own.
-const layout::GroupControls* controlsOnThePage(ConditionGroup group)
-{
-    if (const layout::GroupControls* shown = layout::controlsOf(group, layout::kFormGroups)) {
-        return shown;
-    }
-    for (const PageGroup& own : kPageGroups) {
-        if (own.controls.group == group) return &own.controls;
-    }
-    return nullptr;
-}
 
 // The rows of a group of the page's own table, after frames frames of its page.
 void appendRows(std::vector<layout::Row>& rows, const PageGroup& own, int frames)
@@ -160,7 +190,8 @@ PagesJson pagesJson()
 }
 
 // Everything the page builds its form from: the catalogue's groups that the page shows with the
-// controls that show them, the layout tables and the texts.
+// controls that show them, the layout tables and the texts, the names and descriptions of the
+// other controls among them.
 std::string coreData()
 {
     Json groups = Json::array();
@@ -197,20 +228,33 @@ std::string coreData()
                          {"buttonDescriptions", captionsJson(kModeButtonDescriptions)},
                          {"frameDescription", kModeFrameDescription}});
     }
+    Json digitRows = Json::object();
+    for (const layout::DigitRow& row : layout::kDigitRows) {
+        digitRows[text(row.control)] = {{"position", row.position},
+                                        {"description", row.description}};
+    }
+    Json descriptions = Json::object();
+    for (const layout::ControlDescription& row : layout::kControlDescriptions) {
+        descriptions[text(row.control)] = {{"name", row.name}, {"description", row.description}};
+    }
     const PagesJson pages = pagesJson();
+    const Json selectors = placesJson(layout::kPageSelectors, layout::kConditionPages.size());
     return Json{{"version", SHRINK2D_VERSION},
-                {"title", "澄数2D缩水软件" + text(kTitleVersion) + "（本软件由澄数提供）"},
+                {"title", formTitle()},
                 {"homePage", kHomePage},
                 {"messageTitle", kMessageTitle},
                 {"emptyListPrompt", kEmptyListPrompt},
                 {"notice", kNotice},
-                {"digitCaptions", captionsJson({kNumberCaptions.data(), 10})},
+                {"digitCaptions", captionsJson({kNumberCaptions.data(), kDigits})},
+                {"digitRows", digitRows},
+                {"controls", descriptions},
+                {"pageSelectorDescription", layout::kPageSelectorDescription},
                 {"groups", groups},
                 {"pairs", pairs},
                 {"layout",
                  {{"window", boxJson(layout::kWindow)},
                   {"pageNames", pages.names},
-                  {"pageSelectors", gridJson(layout::kPageSelectors)},
+                  {"pageSelectors", selectors},
                   {"pages", boxJson(layout::kPages)},
                   {"form", tableJson(layout::kWindowLayout)},
                   {"pageRows", pages.rows},

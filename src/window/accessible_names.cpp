@@ -1,6 +1,7 @@
 #include "window/accessible_names.h"
 
 #include "filtering/catalogue.h"
+#include "form/descriptions.h"
 #include "form/groups.h"
 #include "form/layout.h"
 #include "window/form1.h"
@@ -8,26 +9,12 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 
-#include <array>
 #include <span>
 #include <string_view>
 #include <variant>
 
 namespace shrink2d {
 namespace {
-
-// The digit rows, which are not conditions: the position each names, and what a ticked box does.
-// In the description %1 stands for the box's caption.
-struct DigitRow {
-    CheckBoxArray Form1::*array;
-    const char* position;
-    const char* description;
-};
-
-const std::array kDigitRows = {
-    DigitRow{&Form1::chk100, "一位", "组号时一位可以是%1"},
-    DigitRow{&Form1::chk10, "二位", "组号时二位可以是%1"},
-};
 
 QString text(std::string_view utf8)
 {
@@ -80,8 +67,9 @@ void nameControls(Form1& form)
     }();
     (void)factoryInstalled;
 
-    for (const DigitRow& row : kDigitRows) {
-        const CheckBoxArray& array = form.*row.array;
+    // The digit rows, which are not conditions.
+    for (const layout::DigitRow& row : layout::kDigitRows) {
+        const CheckBoxArray& array = form.boxesNamed(row.control);
         describeBoxes(array, 0, array.Count(), text(row.position), text(row.description));
     }
     for (const layout::GroupControls& row : layout::kFormGroups) {
@@ -111,7 +99,7 @@ void nameControls(Form1& form)
     }
     for (int k = 0; k < form.Option2.Count(); ++k) {
         const QString page = form.Option2(k).text();
-        describe(form.Option2(k), page, text("显示%1页").arg(page));
+        describe(form.Option2(k), page, text(layout::kPageSelectorDescription).arg(page));
         form.Frame9(k).setAccessibleName(page);
     }
     const auto nameFrames = [&form](std::span<const layout::Row> table) {
@@ -125,12 +113,17 @@ void nameControls(Form1& form)
     nameFrames(layout::kWindowLayout);
     for (const layout::Page& page : layout::kConditionPages) nameFrames(page.rows);
 
-    describe(*form.Command1, form.Command1->text(), text("按一位、二位所勾数字生成全部号码"));
-    describe(*form.Command3, form.Command3->text(), text("按所勾条件缩减结果中的号码"));
-    describe(*form.Command2, form.Command2->text(), text("在浏览器中打开主页"));
-    describe(*form.Text3, text("结果"),
-             text("号码列表，每个号码后跟一个空格，可复制，也可自行输入"));
-    describe(*form.Text1, text("共计"), text("结果中的号码个数"));
+    // The buttons, named by their captions, and the text boxes.
+    const auto describeControl = [](QWidget& control, std::string_view name,
+                                    const QString& caption) {
+        const layout::ControlDescription& row = layout::descriptionOf(name);
+        describe(control, row.name.empty() ? caption : text(row.name), text(row.description));
+    };
+    describeControl(*form.Command1, "Command1", form.Command1->text());
+    describeControl(*form.Command3, "Command3", form.Command3->text());
+    describeControl(*form.Command2, "Command2", form.Command2->text());
+    describeControl(*form.Text3, "Text3", {});
+    describeControl(*form.Text1, "Text1", {});
 }
 
 } // namespace shrink2d

@@ -7,11 +7,11 @@
 #include "filtering/filter_settings.h"
 #include "filtering/generation.h"
 #include "filtering/messages.h"
-#include "filtering/version.h"
 #include "form/groups.h"
 #include "form/home_page.h"
 #include "form/layout.h"
 #include "form/notice.h"
+#include "form/title.h"
 #include "toolkit/fonts.h"
 #include "window/accessible_names.h"
 #include "window/tab_order.h"
@@ -336,8 +336,7 @@ Form1::Form1(toolkit::Shell* shell) : m_shell(shell)
     }
     m_messageBox = std::make_unique<toolkit::MessageBox>(this);
 
-    setWindowTitle(QString::fromUtf8("澄数2D缩水软件") + qs(kTitleVersion) +
-                   QString::fromUtf8("（本软件由澄数提供）") + qs(kHomePage).toUpper());
+    setWindowTitle(qs(formTitle()));
     registerWindowResources();
     // Naming the format decodes with the built-in PNG reader; left open, Qt would load every
     // image-format plugin to sniff the file.

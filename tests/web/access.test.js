@@ -37,6 +37,24 @@ test('a keyboard-only journey', async ({ form, page }) => {
   expect(outline).not.toBe('none');
 });
 
+// The title and the tooltips the window shows, here read from the core rather than the page.
+test('the title and what the controls do, as the window has them', async ({ form, page }) => {
+  await expect(page)
+    .toHaveTitle(/^澄数2D缩水软件V\d+\.\d+（本软件由澄数提供）HTTP:\/\/WWW\.CHENGSHU\.EXAMPLE\/$/);
+  for (const [locator, said] of [
+    [form.box('一位 3'), '一位 3：组号时一位可以是3'],
+    [form.box('二位 0'), '二位 0：组号时二位可以是0'],
+    [form.button('1、组号'), '1、组号：按一位、二位所勾数字生成全部号码'],
+    [form.button('2、过滤'), '2、过滤：按所勾条件缩减结果中的号码'],
+    [form.button('主页'), '主页：在浏览器中打开主页'],
+    [form.result, '结果：号码列表，每个号码后跟一个空格，可复制，也可自行输入'],
+    [form.count, '共计：结果中的号码个数'],
+    [form.radio('特征条件'), '特征条件：显示特征条件页'],
+  ]) {
+    await expect(locator).toHaveAttribute('title', said);
+  }
+});
+
 for (const [width, height] of [[1280, 800], [390, 844]]) {
   test(`axe-core finds no violations at ${width}×${height}`, async ({ form, page }) => {
     await page.setViewportSize({ width, height });
