@@ -409,7 +409,9 @@ function wire() {
 
 document.title = data.title;
 document.getElementById('title').textContent = document.title;
-document.getElementById('message-title').textContent = data.messageTitle;
+for (const id of ['message-title', 'confirm-title']) {
+  document.getElementById(id).textContent = data.messageTitle;
+}
 buildForm();
 wire();
 // Beside 2、过滤, in its frame; the button's description names it.
