@@ -38,6 +38,16 @@ async function tools(say) {
 }
 
 // A file picker: a Chinese button over the browser's own input, and the chosen file's name.
+// The text of a picked file, or null for one no decoder reads, which say is told, naming it.
+async function pickedText(file, say) {
+  const text = await readText(file);
+  if (text === null) {
+    const module = await tools(say);
+    if (module) say(module.notText(fileSource(file)));
+  }
+  return text;
+}
+
 function filePicker(name, onFile) {
   const input = $(name);
   $(`${name}-button`).addEventListener('click', () => input.click());
@@ -202,12 +212,8 @@ export function setupTools(page) {
   // 历史验证
   const historySay = (text) => { $('history-message').textContent = text; };
   filePicker('draws-file', async (file) => {
-    const text = await readText(file);
-    if (text === null) {
-      const module = await tools(historySay);
-      if (module) historySay(module.notText(fileSource(file)));
-      return;
-    }
+    const text = await pickedText(file, historySay);
+    if (text === null) return;
     $('draws').value = text;
     $('draws').dataset.source = fileSource(file);
     historySay(`已打开${fileSource(file)}，按“验证”检验当前条件`);
@@ -386,12 +392,8 @@ export function setupTools(page) {
     say(`已下载方案文件“${name}”`);
   });
   filePicker('scheme-file', async (file) => {
-    const text = await readText(file);
-    if (text === null) {
-      const module = await tools(say);
-      if (module) say(module.notText(fileSource(file)));
-      return;
-    }
+    const text = await pickedText(file, say);
+    if (text === null) return;
     if (await applyFile(text, fileSource(file))) say(`已打开方案文件“${file.name}”`);
   });
   listSchemes();

@@ -118,14 +118,8 @@ std::optional<std::string> strictListProblem(std::string_view listText, Language
     forEachCandidate(listText, [&](std::string_view element) {
         ++position;
         if (problem || isTwoDigits(element)) return;
-        const std::string number = std::to_string(position);
-        const std::string shown = quoted(element, language, 24);
-        if (element.size() == 1 && isAsciiDigit(element[0])) {
-            problem = say(Message::OneDigitElement, language,
-                          {number, shown, "0" + std::string(element)});
-        } else if (std::all_of(element.begin(), element.end(), isAsciiDigit)) {
-            problem = say(Message::LongElement, language, {number, shown});
-        } else {
+        problem = digitCountProblem(position, element, language);
+        if (!problem) {
             problem = describeUnreadable(Unreadable{position, std::string(element)}, language) +
                       "\n" + say(Message::FileListAdvice, language);
         }

@@ -2,6 +2,7 @@
 
 #include "filtering/utf8.h"
 
+#include <algorithm>
 #include <array>
 
 namespace shrink2d {
@@ -324,6 +325,21 @@ std::string describeUnreadable(const Unreadable& unreadable, Language language)
                                   ? say(Message::EmptyElement, language)
                                   : quoted(unreadable.element, language, shownCharacters);
     return say(Message::UnreadableElement, language, {std::to_string(unreadable.position), shown});
+}
+
+std::optional<std::string> digitCountProblem(std::size_t position, std::string_view element,
+                                             Language language)
+{
+    if (element.size() == 2 || element.empty() ||
+        !std::all_of(element.begin(), element.end(), isAsciiDigit)) {
+        return std::nullopt;
+    }
+    const std::string number = std::to_string(position);
+    const std::string shown = quoted(element, language, 24);
+    if (element.size() == 1) {
+        return say(Message::OneDigitElement, language, {number, shown, "0" + std::string(element)});
+    }
+    return say(Message::LongElement, language, {number, shown});
 }
 
 std::string unreadableMessage(const Unreadable& unreadable)

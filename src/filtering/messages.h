@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <initializer_list>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -194,6 +195,11 @@ inline constexpr std::string_view kEmptyListPrompt = "请先组号然后再点�
 
 // Which element stopped the pass: its position and its text, shown visibly, quoted and cut short.
 std::string describeUnreadable(const Unreadable& unreadable, Language language);
+
+// What is wrong with the element at this position (from 1) when it is digits alone but not two of
+// them: one digit, to be written with a leading 0, or more than two. nullopt for any other element.
+std::optional<std::string> digitCountProblem(std::size_t position, std::string_view element,
+                                             Language language);
 
 // describeUnreadable, then what the list may hold and which button to press, for the result box
 // of the window and the page.

@@ -4,8 +4,8 @@
 #include "filtering/messages.h"
 #include "filtering/utf8.h"
 
-#include <algorithm>
 #include <cstddef>
+#include <utility>
 
 namespace shrink2d {
 
@@ -23,19 +23,13 @@ std::variant<NumberSet, std::string> readTypedNumbers(std::string_view text, Lan
         const std::string_view item = text.substr(at, end - at);
         at = end;
         ++position;
-        const bool digits = std::all_of(item.begin(), item.end(), isAsciiDigit);
-        if (digits && item.size() == 2) {
+        if (item.size() == 2 && isAsciiDigit(item[0]) && isAsciiDigit(item[1])) {
             numbers.set(static_cast<std::size_t>((item[0] - '0') * 10 + (item[1] - '0')));
             continue;
         }
-        const std::string number = std::to_string(position);
-        const std::string shown = quoted(item, language, 24);
-        if (digits && item.size() == 1) {
-            return say(Message::OneDigitElement, language,
-                       {number, shown, "0" + std::string(item)});
-        }
-        return say(digits ? Message::LongElement : Message::NotTypedNumber, language,
-                   {number, shown});
+        if (auto problem = digitCountProblem(position, item, language)) return *std::move(problem);
+        return say(Message::NotTypedNumber, language,
+                   {std::to_string(position), quoted(item, language, 24)});
     }
     return numbers;
 }
